@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "platform/Display.h"
+#include "platform/Message.h"
+#include "platform/Settings.h"
+#include "platform/Sound.h"
+
+namespace platform {
+
+struct WindowSettings {
+    bool fullScreen = false;
+    int clientWidth = 800;
+    int clientHeight = 600;
+    const char* className = "kelvary";
+    const char* title = "harrowdine Kelvary";
+};
+
+enum class MessageIcon { Error, Information };
+
+// The operating system's services for the game: window, display, sound, settings, clock,
+// messages and the shell.  One implementation per build (src/platform/<name>/).
+class Platform {
+public:
+    using MessageHandler = std::function<void(const Message&)>;
+
+    virtual ~Platform() = default;
+
+    // The window procedure: every dispatched message, and those a window call sends directly.
+    virtual void setMessageHandler(MessageHandler handler) = 0;
+
+    virtual std::unique_ptr<Window> createWindow(const WindowSettings& settings) = 0;
+    // Display device for the window: in full screen it sets width x height at `bitsPerPixel`.
+    virtual std::unique_ptr<DisplayDevice> createDisplayDevice(Window& window, int width, int height,
+                                                               int bitsPerPixel) = 0;
+    virtual std::unique_ptr<SoundDevice> createSoundDevice(Window* window, const WaveFormat& primary) = 0;
+
+    // The settings key "Software\<company>\<product>" of the current user; null if it cannot
+    // be opened or created.  Closing is destroying it (which stores what was written).
+    virtual std::unique_ptr<SettingsKey> openSettings(const char* company, const char* product) = 0;
+
+    // Message loop.
+    virtual bool peekMessage() = 0;                // a message is waiting
+    virtual bool getMessage(Message& message) = 0; // takes one, waiting if needed; false on Quit
+    virtual void dispatchMessage(const Message& message) = 0;
+    virtual void waitMessage(int timeoutMs) = 0;   // until a message arrives or the time passes (-1: no limit)
+    virtual void postQuitMessage(int exitCode) = 0;
+
+    // Clock.
+    virtual void beginTimerPeriod() {}
+    virtual void endTimerPeriod() {}
+    virtual std::uint32_t getMilliseconds() = 0;   // wraps around after 49 days
+    virtual std::int64_t getSecondsOfDay() = 0;    // current time in seconds, seeds each new game
+
+    // Shell.
+    virtual void showMessageBox(Window* owner, const char* caption, const char* text, MessageIcon icon) = 0;
+    virtual bool openWebPage(Window* owner, const char* address) = 0;
+    virtual bool showHelp(Window* owner, const char* helpFile) = 0;
+};
+
+// The platform of this build.
+std::unique_ptr<Platform> createPlatform();
+
+}  // namespace platform
