@@ -4,6 +4,7 @@ namespace platform {
 
 // What the window tells the game, in the terms of the game's window procedure.
 enum class MessageKind {
+    Close,       // the player asked to close the window; handled by destroying it
     Destroy,     // the window is being destroyed
     Size,        // value: 1 when the window was minimised, 0 otherwise
     KeyDown,     // value: virtual-key code (one per auto-repeat)
