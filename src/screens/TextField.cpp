@@ -44,7 +44,10 @@ int TextField::getLength() const { return static_cast<int>(std::strlen(text.get(
 void TextField::setText(const char* source)
 {
     if (!source) {
+        // The caret goes back to the start with the text: a caret left behind the end of an
+        // emptied text would make the next edit write outside the text.
         text[0] = '\0';
+        setCaret(0);
         return;
     }
     int length = 0;

@@ -25,7 +25,7 @@ public:
     virtual void setUp(int fieldWidth, int fieldHeight, bool withFrame, int background, int border, int penWidth,
                        const char* initialText, int bufferSize);
 
-    // Null empties the text and leaves the caret alone; otherwise the caret goes to the end.
+    // Null empties the text (caret at the start); otherwise the caret goes to the end.
     void setText(const char* source);
     // Copies at most size - 1 characters into `destination`, always terminated.
     void getText(char* destination, int size) const;
