@@ -51,12 +51,7 @@ protected:
 
 TEST_F(HighScoreBoxTest, TheFirstStartShowsTheDefaultsAndStoresThem)
 {
-    HighScoreScreen& box = openHighScores();
-    const int expected[][2] = {{270, 328}, {130, 328}, {40, 40}, {318, 40}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(box.getChild(i)->getX(), expected[i][0]) << i;
-        EXPECT_EQ(box.getChild(i)->getY(), expected[i][1]) << i;
-    }
+    openHighScores();
     for (int i = 0; i < 10; ++i)
         EXPECT_TRUE(storedValueExists(app(), ("score" + std::to_string(i)).c_str())) << i;
 

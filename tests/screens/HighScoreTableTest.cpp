@@ -22,57 +22,7 @@ protected:
         EXPECT_STREQ(table.names[index], name) << "entry " << index;
         EXPECT_EQ(table.scores[index], score) << "entry " << index;
     }
-
-    void expectDefaults(const HighScoreTable& table)
-    {
-        const char* names[] = {"Wuffle", "Wuffle", "Wuffle", "Dravi", "Dravi",
-                               "Dravi",  "Pelko",  "Pelko",  "Pelko", "Pelko"};
-        const std::uint32_t scores[] = {1000000, 800000, 600000, 100000, 80000, 60000, 10000, 8000, 6000, 4000};
-        for (int i = 0; i < HighScoreTable::HighScoreTableSize; ++i)
-            expectEntry(table, i, names[i], scores[i]);
-    }
 };
-
-TEST_F(HighScoreTableTest, AnEmptyStoreLoadsTheBuiltInTableAndStoresAllTwentyValues)
-{
-    for (const char* name : {"name0", "score0", "name9", "score9"})
-        EXPECT_FALSE(storedValueExists(app(), name)) << name;
-
-    expectDefaults(stored());
-
-    for (int i = 0; i < HighScoreTable::HighScoreTableSize; ++i) {
-        const std::string name = "name" + std::to_string(i);
-        const std::string score = "score" + std::to_string(i);
-        std::uint32_t value = 0;
-        EXPECT_TRUE(storedNumber(app(), score.c_str(), value)) << score;
-        EXPECT_EQ(storedText(app(), name.c_str()), stored().names[i]);
-        EXPECT_EQ(value, stored().scores[i]);
-    }
-}
-
-TEST_F(HighScoreTableTest, AMissingScoreTakesItsDefaultBesideTheStoredName)
-{
-    // Every value but score 4, written as another run would have left them.
-    app().openSettings();
-    for (int i = 0; i < HighScoreTable::HighScoreTableSize; ++i) {
-        const std::string name = "name" + std::to_string(i);
-        const std::string score = "score" + std::to_string(i);
-        const std::string player = "Player" + std::to_string(i);
-        const std::uint32_t points = 5000u - static_cast<std::uint32_t>(i);
-        app().writeString(name.c_str(), player.c_str());
-        if (i != 4)
-            app().writeDword(score.c_str(), &points, 4);
-    }
-    app().closeSettings();
-
-    const HighScoreTable table = stored();
-    expectEntry(table, 3, "Player3", 4997);
-    expectEntry(table, 4, "Player4", 80000);
-    expectEntry(table, 5, "Player5", 4995);
-    std::uint32_t value = 0;
-    EXPECT_TRUE(storedNumber(app(), "score4", value));
-    EXPECT_EQ(value, 80000u);
-}
 
 TEST_F(HighScoreTableTest, QualifyingNeedsMoreThanTheTenthScore)
 {
@@ -117,16 +67,6 @@ TEST_F(HighScoreTableTest, InsertionPlacesTheResultBelowEqualScoresAndDropsTheTe
     expectEntry(after, 1, "Wuffle", 1000000);
 }
 
-TEST_F(HighScoreTableTest, TheFirstResultEverIsPlacedAgainstTheStoredDefaults)
-{
-    ASSERT_TRUE(HighScoreTable::qualifies(70000));
-    HighScoreTable::insert("First", 70000);
-    const HighScoreTable after = stored();
-    expectEntry(after, 4, "Dravi", 80000);
-    expectEntry(after, 5, "First", 70000);
-    expectEntry(after, 6, "Dravi", 60000);
-}
-
 TEST_F(HighScoreTableTest, AStoredNameLongerThanTheBufferKeepsItsFirst255Characters)
 {
     const std::string longName(400, 'q');
@@ -143,16 +83,6 @@ TEST_F(HighScoreTableTest, AStoredNameLongerThanTheBufferKeepsItsFirst255Charact
     HighScoreTable::insert("Top", 2000000);
     EXPECT_EQ(storedText(app(), "name2"), longName.substr(0, 255));
     EXPECT_EQ(stored().names[0], std::string("Top"));
-}
-
-TEST_F(HighScoreTableTest, ResetRestoresTheBuiltInTableInMemoryAndInTheStore)
-{
-    HighScoreTable::insert("Someone", 900000);
-    HighScoreTable table = stored();
-    EXPECT_STREQ(table.names[1], "Someone");
-    table.reset();
-    expectDefaults(table);
-    expectDefaults(stored());
 }
 
 }  // namespace

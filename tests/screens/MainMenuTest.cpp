@@ -5,27 +5,6 @@
 namespace screens_test {
 namespace {
 
-TEST_F(MenuTest, TheMenuShowsTheTitleAndFiveButtonsInPlace)
-{
-    MainMenu& shown = openMenu();
-    ASSERT_EQ(shown.getChildCount(), 7);
-    const int expected[][4] = {{0, 0, 800, 600},    {358, 216, 83, 38}, {349, 293, 102, 28},
-                               {363, 324, 73, 28},  {378, 355, 44, 28}, {378, 450, 44, 28}};
-    for (int i = 0; i < 6; ++i) {
-        Widget* child = shown.getChild(i);
-        ASSERT_NE(child, nullptr) << i;
-        EXPECT_EQ(child->getX(), expected[i][0]) << i;
-        EXPECT_EQ(child->getY(), expected[i][1]) << i;
-        EXPECT_EQ(child->getWidth(), expected[i][2]) << i;
-        EXPECT_EQ(child->getHeight(), expected[i][3]) << i;
-        EXPECT_EQ(child->getFrame(), 0) << i;
-    }
-    EXPECT_EQ(panel(), nullptr);
-    EXPECT_EQ(shown.buttonAt(358, 216), MainMenu::StartButton);
-    EXPECT_EQ(shown.buttonAt(358 + 83, 216), -1);  // half-open rectangles
-    EXPECT_EQ(shown.buttonAt(titleSpot.x, titleSpot.y), -1);
-}
-
 TEST_F(MenuTest, MovingHighlightsExactlyTheButtonUnderThePointer)
 {
     openMenu();

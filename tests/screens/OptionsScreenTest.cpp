@@ -24,18 +24,13 @@ protected:
     }
 };
 
-TEST_F(OptionsTest, TheBoxShowsTheSwitchesAsTheyStandWithItsPicturesInPlace)
+TEST_F(OptionsTest, TheBoxShowsTheSwitchesAsTheyStand)
 {
     openMenu();
     app().hasSound = false;
-    OptionsScreen& box = openOptions();
+    openOptions();
     EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 2);
     EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 0);
-    const int expected[][2] = {{48, 42}, {48, 91}, {89, 144}};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(box.getChild(i)->getX(), expected[i][0]) << i;
-        EXPECT_EQ(box.getChild(i)->getY(), expected[i][1]) << i;
-    }
 
     ASSERT_TRUE(frame());
     EXPECT_EQ(colourAt(300, 200), 0xFF9900u);  // border
