@@ -83,34 +83,39 @@ Shape BlockArt::symbol(int row, double cx, double cy, double size) {
 void BlockArt::draw(Canvas& canvas, int row, int frame, double x, double y, double size) {
     const double k = size / blockSize;
     const double cx = x + size / 2, cy = y + size / 2;
-    const Colour glint = colours[row].lighter(0.75);
+    const Colour glint = colours[row].lighter(0.85);
     switch (frame) {
     case 0:
         body(canvas, row, x, y, size, 1.0, 0.0);
         break;
-    case 1:
-        canvas.fill(Shape::roundedBox(x + k, y + k, size - 2 * k, size - 2 * k, 7 * k), colours[row].lighter(0.8), 0.45);
-        body(canvas, row, x, y, size, 0.94, 0.5);
+    case 1: {
+        // A bright flash of the whole block with a white rim.
+        body(canvas, row, x, y, size, 1.0, 0.55);
+        const double inset = std::max(1.0, 2 * k);
+        const Shape outer = Shape::roundedBox(x + inset, y + inset, size - 2 * inset, size - 2 * inset,
+                                              (size - 2 * inset) * 0.22);
+        canvas.fill(outer.grown(-1.0).border(1.6 * k), Colour{1, 1, 1}, 0.85);
         break;
+    }
     case 2:
-        body(canvas, row, x, y, size, 0.7, 0.35);
+        body(canvas, row, x, y, size, 0.7, 0.3);
         for (int i = 0; i < 4; ++i) {
             const double a = std::numbers::pi / 4 + i * std::numbers::pi / 2;
-            canvas.fill(sparkle(cx + 9.5 * k * std::cos(a), cy + 9.5 * k * std::sin(a), 3.5 * k), glint);
+            canvas.fill(sparkle(cx + 11.5 * k * std::cos(a), cy + 11.5 * k * std::sin(a), 3.4 * k), glint);
         }
         break;
     case 3:
-        body(canvas, row, x, y, size, 0.42, 0.5);
+        body(canvas, row, x, y, size, 0.45, 0.5);
         for (int i = 0; i < 4; ++i) {
             const double a = i * std::numbers::pi / 2;
             canvas.fill(sparkle(cx + 9.5 * k * std::cos(a), cy + 9.5 * k * std::sin(a), 3.8 * k), glint);
         }
         break;
     default:
-        canvas.fill(Shape::circle(cx, cy, 2.2 * k), glint, 0.8);
+        canvas.fill(Shape::circle(cx, cy, 2.0 * k), glint, 0.9);
         for (int i = 0; i < 4; ++i) {
             const double a = std::numbers::pi / 4 + i * std::numbers::pi / 2;
-            canvas.fill(sparkle(cx + 11 * k * std::cos(a), cy + 11 * k * std::sin(a), 2.6 * k), glint, 0.7);
+            canvas.fill(sparkle(cx + 10.5 * k * std::cos(a), cy + 10.5 * k * std::sin(a), 2.8 * k), glint, 0.85);
         }
         break;
     }
