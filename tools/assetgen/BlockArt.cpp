@@ -8,8 +8,8 @@ namespace {
 
 constexpr Colour colours[BlockArt::colourCount] = {
     Colour::hex(0xE83A3A),  // red, circle
-    Colour::hex(0xFF8C1A),  // orange, square
-    Colour::hex(0xF2CF22),  // yellow, triangle
+    Colour::hex(0xFF7A14),  // orange, square
+    Colour::hex(0xF4E03A),  // yellow, triangle
     Colour::hex(0x38C04A),  // green, diamond
     Colour::hex(0x2CC6E0),  // cyan, star
     Colour::hex(0x3A6CF0),  // blue, cross

@@ -118,7 +118,7 @@ Canvas FieldArt::field(Lettering& lettering) {
 Canvas FieldArt::digits(Lettering& lettering) {
     Canvas canvas(10 * digitWidth, digitHeight, palette::counterFill);
     for (int d = 0; d < 10; ++d)
-        digit(canvas, lettering, d, TextStyle{13, true}, palette::textBright, d * digitWidth, 0, digitWidth,
+        digit(canvas, lettering, d, TextStyle{12, true}, palette::textBright, d * digitWidth, 0, digitWidth,
               digitHeight);
     return canvas;
 }
@@ -127,8 +127,8 @@ Canvas FieldArt::bigDigits(Lettering& lettering) {
     Canvas canvas(160, 20);
     for (int d = 0; d < 10; ++d) {
         Canvas cell(16, 20);
-        lettering.writeOutlined(cell, std::to_string(d), TextStyle{20, true}, palette::popupDigit,
-                                Colour::hex(0x100C30), 1.6, 0, 16, 10);
+        lettering.writeOutlined(cell, std::to_string(d), TextStyle{18, true}, palette::popupDigit,
+                                Colour::hex(0x100C30), 1.4, 0, 16, 10);
         canvas.draw(cell, d * 16, 0);
     }
     return canvas;

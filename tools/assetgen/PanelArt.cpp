@@ -29,8 +29,9 @@ Canvas textButton(Lettering& lettering, const char* caption, int width, int heig
 
 Canvas label(Lettering& lettering, const char* caption, int width, int height, Align align) {
     Canvas canvas(width, height, palette::panelFill);
-    const TextStyle style = lettering.fit(caption, TextStyle{12, true}, width - 1);
-    lettering.write(canvas, caption, style, palette::accent, 0, width, height / 2.0, align);
+    // One pixel clear of the edges, so no letter is cut.
+    const TextStyle style = lettering.fit(caption, TextStyle{12, true}, width - 2);
+    lettering.write(canvas, caption, style, palette::accent, 1, width - 1, height / 2.0, align);
     return canvas;
 }
 
@@ -127,7 +128,7 @@ Canvas PanelArt::tips(Lettering& lettering) {
                            "Quick chains and combos multiply your score."};
     for (int i = 0; i < 2; ++i) {
         const TextStyle style = lettering.fit(lines[i], TextStyle{12, false}, 340);
-        lettering.write(canvas, lines[i], style, palette::text, 0, 342, 7 + i * 15);
+        lettering.write(canvas, lines[i], style, palette::text, 0, 342, 6 + i * 14);
     }
     return canvas;
 }
