@@ -56,7 +56,8 @@ void SoundBuilder::brass(double start, double frequency, double length, double a
         const double vibrato = 1.0 + 0.004 * smoothStep(t - 0.2, 0.2) * std::sin(twoPi * 5.5 * t);
         const double phase = twoPi * frequency * t * vibrato;
         const double v = std::sin(phase + index * std::sin(phase)) + 0.25 * std::sin(2 * phase);
-        samples[i] += amplitude * envelope(t, attack, length, release) * v;
+        // The chord fades a little as it is held, like players easing off.
+        samples[i] += amplitude * envelope(t, attack, length, release) * std::exp(-t / 1.6) * v;
     }
 }
 
