@@ -41,6 +41,7 @@ struct TextRenderer::Fonts {
     FT_Face bold = nullptr;
     std::string family;
     std::string error;
+    bool fontconfigStarted = false;
 
     ~Fonts() {
         if (regular)
@@ -49,6 +50,8 @@ struct TextRenderer::Fonts {
             FT_Done_Face(bold);
         if (library)
             FT_Done_FreeType(library);
+        if (fontconfigStarted)
+            FcFini();
     }
 
     // Opens the named family at the given weight if fontconfig has it (and not a stand-in).
@@ -91,6 +94,7 @@ TextRenderer::TextRenderer() : fonts(std::make_unique<Fonts>()) {
         fonts->error = "fontconfig could not be initialised";
         return;
     }
+    fonts->fontconfigStarted = true;
     if (FT_Init_FreeType(&fonts->library) != 0) {
         fonts->library = nullptr;
         fonts->error = "FreeType could not be initialised";
