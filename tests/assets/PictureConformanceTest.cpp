@@ -3,6 +3,7 @@
 // around their content, opaque ones match what lies beneath them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <set>
@@ -246,4 +247,21 @@ TEST(PictureConformance, CounterAreasOfTheFieldAreTheDigitCellsBackground) {
     for (int y = 50; y < 60; ++y)
         for (int x = 200; x < 600; ++x)
             ASSERT_EQ(field.at(x, y), bar) << x << "," << y;
+}
+
+TEST(PictureConformance, KeyedEdgesBlendTowardsWhatTheySitOnNeverTowardsBlack) {
+    // A soft edge mixed with black would leave a dark fringe around blocks, digits and
+    // switches on the blue field; every visible pixel stays clear of near-black.
+    for (const PictureSpec& s : pictures) {
+        if (!s.keyed)
+            continue;
+        const Bitmap bitmap = load(s.name);
+        for (int y = 0; y < bitmap.height; ++y)
+            for (int x = 0; x < bitmap.width; ++x) {
+                const Rgb p = bitmap.at(x, y);
+                if (!p.isBlack()) {
+                    ASSERT_GE(std::max({p.r, p.g, p.b}), 30) << s.name << " at " << x << "," << y;
+                }
+            }
+    }
 }
