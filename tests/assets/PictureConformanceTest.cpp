@@ -17,13 +17,13 @@ using assetfiles::Rgb;
 
 namespace {
 
-struct PictureSpec {
+struct PictureFormat {
     const char* name;
     int width, height, columns, rows;
     bool keyed;
 };
 
-const PictureSpec pictures[] = {
+const PictureFormat pictures[] = {
     {"company.bmp", 200, 36, 1, 1, false},     {"title.bmp", 800, 600, 1, 1, false},
     {"start.bmp", 83, 76, 1, 2, false},        {"highscores.bmp", 102, 56, 1, 2, false},
     {"options.bmp", 73, 56, 1, 2, false},      {"help.bmp", 44, 56, 1, 2, false},
@@ -53,13 +53,13 @@ struct Cell {
     int x, y, width, height;
 };
 
-Cell cellOf(const PictureSpec& spec, int frame) {
-    const int w = spec.width / spec.columns, h = spec.height / spec.rows;
-    return {frame % spec.columns * w, frame / spec.columns * h, w, h};
+Cell cellOf(const PictureFormat& format, int frame) {
+    const int w = format.width / format.columns, h = format.height / format.rows;
+    return {frame % format.columns * w, frame / format.columns * h, w, h};
 }
 
-const PictureSpec& spec(const std::string& name) {
-    for (const PictureSpec& s : pictures)
+const PictureFormat& formatOf(const std::string& name) {
+    for (const PictureFormat& s : pictures)
         if (name == s.name)
             return s;
     throw std::logic_error(name);
@@ -90,7 +90,7 @@ int differingPixels(const Bitmap& a, const Cell& ca, const Bitmap& b, const Cell
 }  // namespace
 
 TEST(PictureConformance, EveryPictureHasItsSizeAsA24BitBitmap) {
-    for (const PictureSpec& s : pictures) {
+    for (const PictureFormat& s : pictures) {
         const auto bitmap = assetfiles::readBitmap(std::string(KELVARY_OUTPUT_DIR) + "/" + s.name);
         ASSERT_TRUE(bitmap.has_value()) << s.name;
         EXPECT_EQ(bitmap->width, s.width) << s.name;
@@ -101,7 +101,7 @@ TEST(PictureConformance, EveryPictureHasItsSizeAsA24BitBitmap) {
 }
 
 TEST(PictureConformance, KeyedCellsHaveTransparentMarginsAroundVisibleContent) {
-    for (const PictureSpec& s : pictures) {
+    for (const PictureFormat& s : pictures) {
         if (!s.keyed)
             continue;
         const Bitmap bitmap = load(s.name);
@@ -119,7 +119,7 @@ TEST(PictureConformance, KeyedCellsHaveTransparentMarginsAroundVisibleContent) {
 }
 
 TEST(PictureConformance, BlocksHaveNoTransparentHolesAndEachColourReadsOnItsOwn) {
-    const PictureSpec& s = spec("blocks.bmp");
+    const PictureFormat& s = formatOf("blocks.bmp");
     const Bitmap bitmap = load(s.name);
     std::vector<std::array<long, 3>> restColours;
     for (int frame = 0; frame < 40; ++frame) {
@@ -169,7 +169,7 @@ TEST(PictureConformance, BlocksHaveNoTransparentHolesAndEachColourReadsOnItsOwn)
 
 TEST(PictureConformance, TheTenDigitCellsDiffer) {
     for (const char* name : {"digits.bmp", "digits2.bmp"}) {
-        const PictureSpec& s = spec(name);
+        const PictureFormat& s = formatOf(name);
         const Bitmap bitmap = load(name);
         for (int a = 0; a < 10; ++a)
             for (int b = a + 1; b < 10; ++b)
@@ -181,7 +181,7 @@ TEST(PictureConformance, TheTenDigitCellsDiffer) {
 TEST(PictureConformance, EveryButtonLooksDifferentUnderTheMouseAndInEachState) {
     for (const char* name : {"start.bmp", "highscores.bmp", "options.bmp", "help.bmp", "exit.bmp", "exit2.bmp",
                              "harrowdine.bmp", "ok.bmp", "resetscores.bmp", "sound.bmp", "fullscreen.bmp"}) {
-        const PictureSpec& s = spec(name);
+        const PictureFormat& s = formatOf(name);
         const Bitmap bitmap = load(name);
         const int frames = s.columns * s.rows;
         for (int f = 0; f + 1 < frames; f += 2) {
@@ -211,7 +211,7 @@ TEST(PictureConformance, OpaquePicturesMatchWhatLiesBeneathThem) {
         {"congratulations.bmp", nullptr, 0, 0},    {"tips.bmp", nullptr, 0, 0},
     };
     for (const Placement& p : placements) {
-        const PictureSpec& s = spec(p.name);
+        const PictureFormat& s = formatOf(p.name);
         const Bitmap bitmap = load(p.name);
         const Bitmap beneath = p.beneath ? load(p.beneath) : Bitmap{1, 1, {panelFill}};
         for (int frame = 0; frame < s.columns * s.rows; ++frame) {
@@ -252,7 +252,7 @@ TEST(PictureConformance, CounterAreasOfTheFieldAreTheDigitCellsBackground) {
 TEST(PictureConformance, KeyedEdgesBlendTowardsWhatTheySitOnNeverTowardsBlack) {
     // A soft edge mixed with black would leave a dark fringe around blocks, digits and
     // switches on the blue field; every visible pixel stays clear of near-black.
-    for (const PictureSpec& s : pictures) {
+    for (const PictureFormat& s : pictures) {
         if (!s.keyed)
             continue;
         const Bitmap bitmap = load(s.name);
