@@ -83,6 +83,7 @@ struct Display {
         if (device && !device->createSurfaces()) device.reset();
     }
     ~Display() {
+        if (platform) platform->setMessageHandler(nullptr);  // the test's handler may be gone
         device.reset();
         window.reset();
         platform.reset();
