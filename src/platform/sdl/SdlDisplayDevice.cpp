@@ -1,5 +1,7 @@
 #include "platform/sdl/SdlDisplayDevice.h"
 
+#include <cstring>
+
 #include "platform/sdl/SdlWindow.h"
 
 namespace platform::sdl {
@@ -16,6 +18,38 @@ int displayDepth(SDL_Window* window) {
     case 2: return 16;
     case 3: return 24;
     default: return 32;
+    }
+}
+
+// The texture's 0x00RRGGBB word for each byte of a 5-6-5 pixel, ORed together: every field
+// widened to 8 bits with its top bits repeated below, so full white stays 0xFFFFFF.
+struct Expand565 {
+    std::uint32_t low[256] = {};
+    std::uint32_t high[256] = {};
+    constexpr Expand565() {
+        for (std::uint32_t byte = 0; byte < 256; ++byte) {
+            const std::uint32_t blue = byte & 31, greenLow = byte >> 5;
+            low[byte] = ((blue << 3) | (blue >> 2)) | (greenLow << 2 << 8);
+            const std::uint32_t red = byte >> 3, greenHigh = byte & 7;
+            high[byte] = (((red << 3) | (red >> 2)) << 16) | (((greenHigh << 5) | (greenHigh >> 1)) << 8);
+        }
+    }
+};
+constexpr Expand565 expand565;
+
+// Copies the frame into the 32-bit texture, widening 16- and 24-bit pixels on the way.
+void convertToTexture(const SDL_Surface& frame, std::uint8_t* texels, int texturePitch) {
+    const int bytes = frame.format->BytesPerPixel;
+    for (int y = 0; y < frame.h; ++y) {
+        const auto* in = static_cast<const std::uint8_t*>(frame.pixels) + static_cast<size_t>(y) * frame.pitch;
+        auto* out = reinterpret_cast<std::uint32_t*>(texels + static_cast<size_t>(y) * texturePitch);
+        if (bytes == 4) {
+            std::memcpy(out, in, static_cast<size_t>(frame.w) * 4);
+        } else if (bytes == 3) {
+            for (int x = 0; x < frame.w; ++x, in += 3) out[x] = in[0] | (in[1] << 8) | (in[2] << 16);
+        } else {
+            for (int x = 0; x < frame.w; ++x, in += 2) out[x] = expand565.low[in[0]] | expand565.high[in[1]];
+        }
     }
 }
 
@@ -67,7 +101,7 @@ bool SdlDisplayDevice::createSurfaces() {
     if (!renderer) return false;
     // Scaling to a full-screen desktop looks smoother filtered than with whole pixels.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
+    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (!texture) return false;
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
     primary = SdlSurface::create(width, height, pixelFormat);
@@ -97,17 +131,15 @@ bool SdlDisplayDevice::present() {
     }
     if (!renderer || !texture || !back || !primary || back->isBusy() || primary->isBusy()) return false;
 
-    // The visible surface takes the finished frame, then the 32-bit texture takes it,
-    // converted from 16 or 24 bits on the way, and the renderer scales it into the window.
+    // The visible surface takes the finished frame, then the 32-bit texture takes it, and
+    // the renderer scales it into the window.
     SDL_Surface* frame = back->pixels();
     if (SDL_BlitSurface(frame, nullptr, primary->pixels(), nullptr) != 0) return false;
     void* texels = nullptr;
     int texturePitch = 0;
     if (SDL_LockTexture(texture, nullptr, &texels, &texturePitch) != 0) return false;
-    const int converted = SDL_ConvertPixels(width, height, pixelFormat, frame->pixels, frame->pitch,
-                                            SDL_PIXELFORMAT_ARGB8888, texels, texturePitch);
+    convertToTexture(*frame, static_cast<std::uint8_t*>(texels), texturePitch);
     SDL_UnlockTexture(texture);
-    if (converted != 0) return false;
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     if (SDL_RenderClear(renderer) != 0 || SDL_RenderCopy(renderer, texture, nullptr, nullptr) != 0) return false;
     SDL_RenderPresent(renderer);
