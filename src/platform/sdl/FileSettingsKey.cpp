@@ -57,7 +57,7 @@ bool FileSettingsKey::read(const char* name, void* data, std::uint32_t size) {
     // A text stored without its terminator still reads as a terminated text, or not at all.
     const bool unterminated = value->type == ValueType::Text && (value->data.empty() || value->data.back() != 0);
     if (unterminated && value->data.size() == size) return false;
-    std::memcpy(data, value->data.data(), value->data.size());
+    if (!value->data.empty()) std::memcpy(data, value->data.data(), value->data.size());
     if (unterminated) static_cast<std::uint8_t*>(data)[value->data.size()] = 0;
     return true;
 }

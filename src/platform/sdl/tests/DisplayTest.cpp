@@ -117,6 +117,41 @@ TEST_P(DisplayTest, FullScreenScalesThePictureWithBlackBars) {
     }
 }
 
+// The steps of a switch between window and full screen: surfaces, device and window go,
+// the window comes back in the other mode, and everything works there as before.
+TEST_P(DisplayTest, TheDisplayCanBeTornDownAndBuiltAgainInTheOtherMode) {
+    ASSERT_TRUE(display.ready());
+    int destroyed = 0;
+    display.platform->setMessageHandler([&destroyed](const Message& m) { destroyed += m.kind == MessageKind::Destroy; });
+    for (bool fullScreen : {true, false}) {
+        display.device->releaseSurfaces();
+        display.device.reset();
+        display.window.reset();
+        WindowSettings settings;
+        settings.fullScreen = fullScreen;
+        display.window = display.platform->createWindow(settings);
+        ASSERT_TRUE(display.window);
+        EXPECT_EQ(display.window->isFullScreen(), fullScreen);
+        display.device = display.platform->createDisplayDevice(*display.window, 800, 600, 16);
+        ASSERT_TRUE(display.device);
+        ASSERT_TRUE(display.device->createSurfaces());
+        EXPECT_EQ(display.device->getBackSurface()->getBitsPerPixel(), bits());
+        display.device->getBackSurface()->fill(Rect{0, 0, 800, 600}, rawColour(bits(), 0x00FF00));
+        ASSERT_TRUE(display.device->present());
+        SDL_Event close{};
+        close.type = SDL_WINDOWEVENT;
+        close.window.event = SDL_WINDOWEVENT_CLOSE;
+        close.window.windowID = dynamic_cast<SdlWindow&>(*display.window).id();
+        SDL_PushEvent(&close);
+        Message m;
+        ASSERT_TRUE(display.platform->peekMessage());
+        ASSERT_TRUE(display.platform->getMessage(m));
+        EXPECT_EQ(m.kind, MessageKind::Close);
+    }
+    EXPECT_EQ(destroyed, 2);
+    EXPECT_EQ(shownAt(400, 300), 0x00FF00u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Depths, DisplayTest, ::testing::Values(16, 24, 32),
                          [](const ::testing::TestParamInfo<int>& depth) { return std::to_string(depth.param) + "bits"; });
 

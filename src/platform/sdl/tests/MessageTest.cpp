@@ -1,6 +1,7 @@
 // SDL events as the game's window procedure sees them, through the real queue.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <ctime>
 #include <vector>
 
@@ -183,6 +184,18 @@ TEST_F(MessageTest, CloseMinimiseAndTerminationBecomeTheWindowMessages) {
     EXPECT_EQ(m[1].value, 0);
     EXPECT_EQ(m[2].kind, MessageKind::Close);
     EXPECT_EQ(m[3].kind, MessageKind::Close);
+}
+
+TEST_F(MessageTest, ATerminationSignalAsksToCloseTheWindow) {
+    for (int signalNumber : {SIGTERM, SIGINT}) {
+        struct sigaction current {};
+        ASSERT_EQ(sigaction(signalNumber, nullptr, &current), 0);
+        ASSERT_NE(current.sa_handler, SIG_DFL) << "SDL must catch signal " << signalNumber;
+        std::raise(signalNumber);
+        const auto m = drain();
+        ASSERT_EQ(m.size(), 1u) << signalNumber;
+        EXPECT_EQ(m[0].kind, MessageKind::Close);
+    }
 }
 
 TEST_F(MessageTest, DestroyingTheWindowSendsDestroyBeforeItReturns) {
