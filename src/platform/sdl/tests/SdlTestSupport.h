@@ -7,14 +7,12 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
+#include <fstream>
+#include <sstream>
 #include <string>
-#include <vector>
 
 #include "platform/sdl/SdlPlatform.h"
-#include "platform/sdl/SdlSurface.h"
 
 namespace platform::sdl::test {
 
@@ -29,9 +27,6 @@ public:
         std::error_code error;
         std::filesystem::remove_all(folder, error);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
     const std::filesystem::path& path() const { return folder; }
     std::string file(const std::string& name) const { return (folder / name).string(); }
 
@@ -39,42 +34,22 @@ private:
     std::filesystem::path folder;
 };
 
-// Runs the test from another current folder and goes back afterwards.
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const std::filesystem::path& folder) : previous(std::filesystem::current_path()) {
-        std::filesystem::current_path(folder);
-    }
-    ~CurrentFolder() { std::filesystem::current_path(previous); }
-
-private:
-    std::filesystem::path previous;
-};
-
 inline std::string readFile(const std::string& path) {
-    std::string text;
-    if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-        std::fclose(f);
-    }
-    return text;
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 inline void writeFile(const std::string& path, const std::string& text) {
-    if (FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(text.data(), 1, text.size(), f);
-        std::fclose(f);
-    }
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 // A headless platform at one depth, with its window and display surfaces up.
 struct Display {
-    explicit Display(int bits, bool fullScreen = false, std::string settingsFolder = {}) {
+    explicit Display(int bits, bool fullScreen = false) {
         Options options;
         options.backSurfaceBits = bits;
-        options.settingsFolder = std::move(settingsFolder);
         platform = createSdlPlatform(options);
         WindowSettings settings;
         settings.fullScreen = fullScreen;
@@ -83,10 +58,9 @@ struct Display {
         if (device && !device->createSurfaces()) device.reset();
     }
     ~Display() {
-        if (platform) platform->setMessageHandler(nullptr);  // the test's handler may be gone
+        platform->setMessageHandler(nullptr);  // the test's handler may be gone already
         device.reset();
         window.reset();
-        platform.reset();
     }
     bool ready() const { return device != nullptr; }
 
@@ -95,72 +69,50 @@ struct Display {
     std::unique_ptr<DisplayDevice> device;
 };
 
-// Raw pixel values of a surface, read and written through its lock.
+// The raw value of one pixel, read through a lock.
 inline std::uint32_t pixelAt(Surface& surface, int x, int y) {
     LockedPixels locked;
     if (!surface.lock(Rect{x, y, x + 1, y + 1}, locked)) return 0xDEADBEEF;
     std::uint32_t value = 0;
-    const int bytes = surface.getBitsPerPixel() / 8;
-    for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | locked.bits[i];
+    for (int i = surface.getBitsPerPixel() / 8 - 1; i >= 0; --i) value = (value << 8) | locked.bits[i];
     surface.unlock();
     return value;
 }
 
-inline void setPixel(Surface& surface, int x, int y, std::uint32_t value) {
-    surface.fill(Rect{x, y, x + 1, y + 1}, value);
-}
-
 // The raw value of an 0xRRGGBB colour at a depth (5-6-5 at 16 bits).
 inline std::uint32_t rawColour(int bits, std::uint32_t rgb) {
-    if (bits != 16) return rgb & 0xFFFFFF;
-    const std::uint32_t r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
-    return ((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3);
+    if (bits != 16) return rgb;
+    return ((rgb >> 19 & 31) << 11) | ((rgb >> 10 & 63) << 5) | (rgb >> 3 & 31);
 }
 
 // Writes a 24-bit picture file whose pixels come from colour(x, y) = 0xRRGGBB.
 template <typename ColourOf>
 bool writePicture(const std::string& path, int width, int height, ColourOf colour) {
     SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_BGR24);
-    if (!picture) return false;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            const std::uint32_t c = colour(x, y);
-            auto* p = static_cast<std::uint8_t*>(picture->pixels) + y * picture->pitch + x * 3;
-            p[0] = c & 0xFF;
-            p[1] = (c >> 8) & 0xFF;
-            p[2] = (c >> 16) & 0xFF;
+            SDL_Rect pixel{x, y, 1, 1};
+            SDL_FillRect(picture, &pixel, colour(x, y));
         }
     const bool saved = SDL_SaveBMP(picture, path.c_str()) == 0;
     SDL_FreeSurface(picture);
     return saved;
 }
 
-// Writes a 16-bit (5-5-5) picture file of one colour, built byte by byte.
-inline void writePicture555(const std::string& path, int width, int height, std::uint16_t pixel) {
-    const int stride = (width * 2 + 3) & ~3;
-    const std::uint32_t dataSize = static_cast<std::uint32_t>(stride * height);
-    std::string file;
+// Writes a 16-bit (5-5-5) picture file of one colour, byte by byte (SDL saves 24 bits only).
+inline void writePicture555(const std::string& path, int side, std::uint16_t pixel) {
+    std::string file = "BM";
     auto put = [&file](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) file += static_cast<char>((value >> (8 * i)) & 0xFF);
+        for (int i = 0; i < bytes; ++i) file += static_cast<char>(value >> (8 * i) & 0xFF);
     };
-    file += "BM";
-    put(54 + dataSize, 4);
-    put(0, 4);
-    put(54, 4);
-    put(40, 4);
-    put(static_cast<std::uint32_t>(width), 4);
-    put(static_cast<std::uint32_t>(height), 4);
+    const std::uint32_t stride = (side * 2 + 3) & ~3, data = stride * side;
+    for (std::uint32_t v : {54 + data, 0u, 54u, 40u, std::uint32_t(side), std::uint32_t(side)}) put(v, 4);
     put(1, 2);
     put(16, 2);
-    put(0, 4);
-    put(dataSize, 4);
-    put(2835, 4);
-    put(2835, 4);
-    put(0, 4);
-    put(0, 4);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) put(pixel, 2);
-        for (int pad = width * 2; pad < stride; ++pad) file += '\0';
+    for (std::uint32_t v : {0u, data, 2835u, 2835u, 0u, 0u}) put(v, 4);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) put(pixel, 2);
+        file.append(stride - side * 2, '\0');
     }
     writeFile(path, file);
 }
