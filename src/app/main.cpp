@@ -1,1 +1,10 @@
-int main() { return 0; }
+// The program reads no command line: it runs the game on this build's platform.
+#include "app/Application.h"
+
+int main()
+{
+    auto platformInstance = platform::createPlatform();
+    if (!platformInstance)
+        return 1;
+    return runGame(*platformInstance);
+}

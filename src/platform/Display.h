@@ -12,6 +12,8 @@ class Window {
 public:
     virtual ~Window() = default;
     virtual bool isFullScreen() const = 0;
+    // Resizes a framed window so that its client area is width x height, keeping its top-left corner.
+    virtual void fitToClient(int width, int height) = 0;
 };
 
 // The display device of one window: the visible surface, the back surface every frame is

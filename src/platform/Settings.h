@@ -13,8 +13,9 @@ public:
     virtual ~SettingsKey() = default;
     // True if the value exists.
     virtual bool query(const char* name) = 0;
-    // Copies the value's bytes into `data` if it exists and fits in `size` bytes; the stored
-    // type is not compared.  False otherwise (the buffer may then hold anything).
+    // Copies the value's bytes into `data`; the stored type is not compared.  False if the
+    // value is missing, or if it is longer than `size`: then only its first `size` bytes are
+    // copied.
     virtual bool read(const char* name, void* data, std::uint32_t size) = 0;
     // Stores a value of the given type; false if it cannot be stored.
     virtual bool write(const char* name, ValueType type, const void* data, std::uint32_t size) = 0;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -53,11 +54,13 @@ bool FileSettingsKey::query(const char* name) { return find(name) != nullptr; }
 
 bool FileSettingsKey::read(const char* name, void* data, std::uint32_t size) {
     const SettingsValue* value = find(name);
-    if (!value || !data || value->data.size() > size) return false;
-    // A text stored without its terminator still reads as a terminated text, or not at all.
+    if (!value || !data) return false;
+    // A text stored without its terminator reads as if it had one: it needs that byte too.
     const bool unterminated = value->type == ValueType::Text && (value->data.empty() || value->data.back() != 0);
-    if (unterminated && value->data.size() == size) return false;
-    if (!value->data.empty()) std::memcpy(data, value->data.data(), value->data.size());
+    const size_t needed = value->data.size() + (unterminated ? 1 : 0);
+    const size_t copied = std::min<size_t>(value->data.size(), size);
+    if (copied > 0) std::memcpy(data, value->data.data(), copied);
+    if (needed > size) return false;  // too long: only its first `size` bytes arrive
     if (unterminated) static_cast<std::uint8_t*>(data)[value->data.size()] = 0;
     return true;
 }

@@ -26,6 +26,10 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const WindowSettings& settings, Des
 SdlWindow::SdlWindow(SDL_Window* handle, bool full, DestroyNotice onDestroy)
     : window(handle), windowId(SDL_GetWindowID(handle)), fullScreen(full), destroyNotice(std::move(onDestroy)) {}
 
+void SdlWindow::fitToClient(int width, int height) {
+    if (!fullScreen && width > 0 && height > 0) SDL_SetWindowSize(window, width, height);
+}
+
 SdlWindow::~SdlWindow() {
     if (destroyNotice) destroyNotice(*this);
     if (attached) attached->windowGone();

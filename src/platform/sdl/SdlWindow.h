@@ -27,6 +27,8 @@ public:
     SdlWindow& operator=(const SdlWindow&) = delete;
 
     bool isFullScreen() const override { return fullScreen; }
+    // SDL's window sizes are client sizes already, and its frame is the window manager's.
+    void fitToClient(int width, int height) override;
 
     SDL_Window* handle() const { return window; }
     std::uint32_t id() const { return windowId; }

@@ -30,6 +30,10 @@ TEST_P(DisplayTest, PresentShowsTheBackSurfaceExactlyAndKeepsTheVisibleCopy) {
     EXPECT_EQ(back.getBitsPerPixel(), bits());
     EXPECT_EQ(display.device->getPrimarySurface()->getBitsPerPixel(), bits());
     int w = 0, h = 0;
+    display.window->fitToClient(640, 480);
+    SDL_GetWindowSize(handle(), &w, &h);
+    EXPECT_EQ(w * 1000 + h, 640480);
+    display.window->fitToClient(800, 600);
     SDL_GetWindowSize(handle(), &w, &h);
     EXPECT_EQ(w * 1000 + h, 800600);
 
