@@ -28,7 +28,7 @@ struct Headless {
     std::unique_ptr<DisplayDevice> device;
 };
 
-void present(benchmark::State& state) {
+void sdlPresent(benchmark::State& state) {
     Headless headless(static_cast<int>(state.range(0)));
     if (!headless.device) {
         state.SkipWithError("no display");
@@ -36,11 +36,11 @@ void present(benchmark::State& state) {
     }
     for (auto _ : state) benchmark::DoNotOptimize(headless.device->present());
 }
-BENCHMARK(present)->Arg(16)->Arg(24)->Arg(32)->Unit(benchmark::kMicrosecond);
+BENCHMARK(sdlPresent)->Arg(16)->Arg(24)->Arg(32)->Unit(benchmark::kMicrosecond);
 
 // A full-screen picture copied into the back surface: opaque, keyed with one value, keyed
 // with a range.
-void blit(benchmark::State& state) {
+void sdlBlit(benchmark::State& state) {
     Headless headless(static_cast<int>(state.range(0)));
     if (!headless.device) {
         state.SkipWithError("no display");
@@ -53,7 +53,7 @@ void blit(benchmark::State& state) {
     Surface& back = *headless.device->getBackSurface();
     for (auto _ : state) benchmark::DoNotOptimize(back.blit(*picture, Rect{0, 0, 800, 600}, 0, 0, mode != 0));
 }
-BENCHMARK(blit)
+BENCHMARK(sdlBlit)
     ->ArgsProduct({{16, 24, 32}, {0, 1, 2}})
     ->ArgNames({"bits", "opaque0/key1/range2"})
     ->Unit(benchmark::kMicrosecond);
