@@ -1,7 +1,6 @@
 // The settings key in its per-user file: typed values, escaping, damaged files, safe saves.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 
 #include "SdlTestSupport.h"
@@ -130,20 +129,6 @@ TEST_F(SettingsTest, AStoreThatCannotBeUsedGivesNoKeyAndMissingFoldersAreMade) {
     EXPECT_FALSE(createSdlPlatform(Options{0, folder.file("plain")})->openSettings("a", "b"));
     EXPECT_TRUE(createSdlPlatform(Options{0, folder.file("new/deeper")})->openSettings("a", "b"));
     EXPECT_FALSE(SettingsFile::save(folder.file("no-such-folder/settings.txt"), "text"));
-}
-
-TEST(SettingsPlaceTest, WithoutAFolderTheKeyLivesInThePerUserDataFolder) {
-    TempFolder home;
-    const char* previous = std::getenv("XDG_DATA_HOME");
-    const std::string saved = previous ? previous : "";
-    setenv("XDG_DATA_HOME", home.path().c_str(), 1);
-    {
-        const std::uint8_t on = 1;
-        createSdlPlatform(Options{})->openSettings("harrowdine", "harrowdine Kelvary")->write(
-            "hasSound", ValueType::Bytes, &on, 1);
-    }
-    previous ? setenv("XDG_DATA_HOME", saved.c_str(), 1) : unsetenv("XDG_DATA_HOME");
-    EXPECT_NE(readFile(home.file("harrowdine/Kelvary/settings.txt")).find("\"hasSound\"=hex:01"), std::string::npos);
 }
 
 }  // namespace
