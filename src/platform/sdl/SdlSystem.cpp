@@ -61,7 +61,9 @@ SdlSystem::~SdlSystem() {
 
 std::unique_ptr<Window> SdlSystem::createWindow(const WindowSettings& settings) {
     if (!started) return nullptr;
-    auto window = SdlWindow::create(settings, [this](SdlWindow& gone) {
+    // A window kept past the platform's end sends its Destroy nowhere.
+    auto window = SdlWindow::create(settings, [this, token = std::weak_ptr<int>(alive)](SdlWindow& gone) {
+        if (token.expired()) return;
         if (currentWindowId == gone.id()) currentWindowId = 0;
         if (messageHandler) messageHandler(Message{MessageKind::Destroy, 0, 0, 0});
     });

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <deque>
+#include <memory>
 #include <string>
 
 #include "platform/Platform.h"
@@ -65,6 +66,7 @@ private:
     std::uint32_t currentWindowId = 0;
     bool interruptSave = false;
     std::string openedAddress;
+    std::shared_ptr<int> alive = std::make_shared<int>(0);  // windows hold a weak reference
 };
 
 }  // namespace platform::sdl
