@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 namespace platform::sdl {
@@ -224,11 +225,21 @@ bool SettingsFile::save(const std::string& path, const std::string& text, bool i
         return false;
     }
     // Make the rename itself durable.
-    const std::string folder = path.substr(0, path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/'));
-    const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    namespace fs = std::filesystem;
+    const fs::path stored(path);
+    const fs::path folder = stored.has_parent_path() ? stored.parent_path() : fs::path(".");
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
+    }
+    // Temporary files that an earlier crash left behind are of no use any more.
+    const std::string prefix = stored.filename().string() + ".";
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
+            fs::remove(entry.path(), error);
     }
     return true;
 }

@@ -118,8 +118,11 @@ TEST_F(SettingsTest, AnInterruptedSaveLeavesTheStoredFileIntact) {
     interruptNextSettingsSave(*platform);
     store("name0", ValueType::Text, "After", 6);
     EXPECT_EQ(stored(), before);
+    auto files = [this] { return std::distance(std::filesystem::directory_iterator(folder.path()), {}); };
+    EXPECT_EQ(files(), 2);  // the new text went as far as a temporary file
     store("name0", ValueType::Text, "Later", 6);  // only that one save was interrupted
     EXPECT_NE(stored().find("\"Later\""), std::string::npos);
+    EXPECT_EQ(files(), 1);  // and nothing is left behind
 }
 
 TEST_F(SettingsTest, AStoreThatCannotBeUsedGivesNoKeyAndMissingFoldersAreMade) {
