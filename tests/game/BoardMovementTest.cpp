@@ -24,61 +24,47 @@ const std::array<const char*, 8> squareInRowsThreeAndFour = {
 
 }  // namespace
 
-TEST(BoardMovement, LeftTurnSlidesTheFourBlocksOneCellInThreeTicks)
+TEST(BoardMovement, TurnsSlideTheFourBlocksOneCellInThreeTicks)
 {
-    TestBoard board;
-    board.setKinds(TestBoard::quietRows);
-    Block* const topLeft = board.rules.getCell(2, 2);
-    Block* const topRight = board.rules.getCell(3, 2);
-    Block* const bottomLeft = board.rules.getCell(2, 3);
-    Block* const bottomRight = board.rules.getCell(3, 3);
-
-    board.rules.makeMove(2, 2, true);
-    EXPECT_EQ(board.rules.getCell(2, 2), topRight);
-    EXPECT_EQ(board.rules.getCell(3, 2), bottomRight);
-    EXPECT_EQ(board.rules.getCell(3, 3), bottomLeft);
-    EXPECT_EQ(board.rules.getCell(2, 3), topLeft);
-    EXPECT_EQ(at(topRight), rest(3, 2)) << "blocks travel in the board step, not in the move";
-
-    board.tick();
-    EXPECT_EQ(at(topRight), (Position{BoardRules::cellX(3) - 20, BoardRules::cellY(2)})) << "left";
-    EXPECT_EQ(at(topLeft), (Position{BoardRules::cellX(2), BoardRules::cellY(2) + 20})) << "down";
-    EXPECT_EQ(at(bottomLeft), (Position{BoardRules::cellX(2) + 20, BoardRules::cellY(3)})) << "right";
-    EXPECT_EQ(at(bottomRight), (Position{BoardRules::cellX(3), BoardRules::cellY(3) - 20})) << "up";
-    board.tick();
-    board.tick();
-    EXPECT_EQ(at(topRight), rest(2, 2));
-    EXPECT_EQ(at(topLeft), rest(2, 3));
-    EXPECT_EQ(at(bottomLeft), rest(3, 3));
-    EXPECT_EQ(at(bottomRight), rest(3, 2));
-    EXPECT_TRUE(board.rules.isMoving()) << "the board is found at rest in the next tick";
-    board.tick();
-    EXPECT_TRUE(board.rules.isIdle());
-    EXPECT_TRUE(board.atRest());
-}
-
-TEST(BoardMovement, RightTurnGoesTheOtherWayAndFourTurnsRestoreTheGroup)
-{
-    TestBoard board;
-    board.setKinds(TestBoard::quietRows);
-    Block* const topLeft = board.rules.getCell(5, 6);
-    Block* const topRight = board.rules.getCell(6, 6);
-    Block* const bottomLeft = board.rules.getCell(5, 7);
-    Block* const bottomRight = board.rules.getCell(6, 7);
-    board.rules.makeMove(5, 6, false);
-    EXPECT_EQ(board.rules.getCell(5, 6), bottomLeft);
-    EXPECT_EQ(board.rules.getCell(5, 7), bottomRight);
-    EXPECT_EQ(board.rules.getCell(6, 7), topRight);
-    EXPECT_EQ(board.rules.getCell(6, 6), topLeft);
-    board.tick();
-    EXPECT_EQ(at(topLeft), (Position{BoardRules::cellX(5) + 20, BoardRules::cellY(6)})) << "right";
-    EXPECT_EQ(at(bottomLeft), (Position{BoardRules::cellX(5), BoardRules::cellY(7) - 20})) << "up";
-
     for (bool counterClockwise : {true, false}) {
-        const std::string kinds = board.kinds();
+        SCOPED_TRACE(counterClockwise ? "left button" : "right button");
+        TestBoard board;
+        board.setKinds(TestBoard::quietRows);
+        // The group at (2,2) in reading order: top-left, top-right, bottom-left, bottom-right.
+        const std::array<Block*, 4> group = {board.rules.getCell(2, 2), board.rules.getCell(3, 2),
+                                             board.rules.getCell(2, 3), board.rules.getCell(3, 3)};
+        // Where each goes: counter-clockwise the top-left goes down, the top-right left, the
+        // bottom-left right, the bottom-right up; clockwise the other way round.
+        const std::array<Position, 4> target = counterClockwise
+            ? std::array<Position, 4>{rest(2, 3), rest(2, 2), rest(3, 3), rest(3, 2)}
+            : std::array<Position, 4>{rest(3, 2), rest(3, 3), rest(2, 2), rest(2, 3)};
+        board.rules.makeMove(2, 2, counterClockwise);
+        for (int k = 0; k < 4; ++k) {
+            const int cx = (target[k].x - BoardRules::cellX(0)) / 60;
+            const int cy = (target[k].y - BoardRules::cellY(0)) / 60;
+            EXPECT_EQ(board.rules.getCell(cx, cy), group[k]) << k;
+        }
+        const std::array<Position, 4> start = {at(group[0]), at(group[1]), at(group[2]), at(group[3])};
+        for (int tick = 1; tick <= 3; ++tick) {
+            board.tick();
+            for (int k = 0; k < 4; ++k) {
+                const Position expected = {start[k].x + (target[k].x - start[k].x) / 3 * tick,
+                                           start[k].y + (target[k].y - start[k].y) / 3 * tick};
+                EXPECT_EQ(at(group[k]), expected) << k << " after " << tick;
+            }
+        }
+        EXPECT_TRUE(board.rules.isMoving()) << "the board is found at rest in the next tick";
+        board.tick();
+        EXPECT_TRUE(board.rules.isIdle());
+        EXPECT_TRUE(board.atRest());
+    }
+
+    TestBoard board;
+    const std::string kinds = board.kinds();
+    for (bool counterClockwise : {true, false}) {
         for (int turn = 0; turn < 4; ++turn)
             board.rules.rotateGroup(1, 1, counterClockwise);
-        EXPECT_EQ(board.kinds(), kinds);
+        EXPECT_EQ(board.kinds(), kinds) << "four turns restore the group";
     }
 }
 
@@ -158,34 +144,24 @@ TEST(BoardMovement, NewBlocksWaitAboveTheFieldAndFallWithTheColumn)
         EXPECT_EQ(at(board.rules.getCell(5, row)), rest(5, row));
 }
 
-TEST(BoardMovement, CollapseOfTheTopRowPlacesTheNewBlockAtOnce)
+TEST(BoardMovement, CollapseRefillsTopRowInPlaceAndWholeColumnsFromHighAbove)
 {
     TestBoard board;
     Block* const below = board.rules.getCell(4, 1);
     const int slot = board.owner.indexOfChild(board.rules.getCell(4, 0));
     board.rules.getCell(4, 0)->setMarked(true);
-    board.rules.collapse();
-    Block* const created = board.rules.getCell(4, 0);
-    EXPECT_EQ(board.owner.getChild(slot), created);
-    EXPECT_EQ(board.rules.getCell(4, 1), below);
-    EXPECT_EQ(at(created), rest(4, 0));
-    EXPECT_EQ(board.rules.getRemovedCount(), 1);
-    EXPECT_TRUE(board.keepsInvariants());
-    EXPECT_TRUE(board.atRest());
-}
-
-TEST(BoardMovement, CollapseOfAWholeColumnRefillsIt)
-{
-    TestBoard board;
     for (int row = 0; row < BoardRules::gridHeight; ++row)
         board.rules.getCell(0, row)->setMarked(true);
     board.rules.collapse();
-    EXPECT_EQ(board.rules.getRemovedCount(), 8);
-    for (int row = 0; row < BoardRules::gridHeight; ++row) {
-        EXPECT_FALSE(board.rules.getCell(0, row)->isMarked());
-        // Every removal happened in the bottom row; each new block entered a cell above the
-        // one before, so the whole column falls eight cells.
+
+    // Only row 0 marked: the new block takes its place at once, in the same child slot.
+    EXPECT_EQ(board.owner.getChild(slot), board.rules.getCell(4, 0));
+    EXPECT_EQ(at(board.rules.getCell(4, 0)), rest(4, 0));
+    EXPECT_EQ(board.rules.getCell(4, 1), below);
+    // The whole column: every removal happened in the bottom row and each new block entered a
+    // cell above the one before, so all eight fall eight cells.
+    for (int row = 0; row < BoardRules::gridHeight; ++row)
         EXPECT_EQ(at(board.rules.getCell(0, row)), (Position{BoardRules::cellX(0), BoardRules::cellY(row) - 480}));
-    }
+    EXPECT_EQ(board.rules.getRemovedCount(), 9);
     EXPECT_TRUE(board.keepsInvariants());
 }

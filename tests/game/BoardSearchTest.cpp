@@ -17,74 +17,48 @@ std::set<int> markedCells(const TestBoard& board)
     return marked;
 }
 
-int cellIndex(int cx, int cy) { return cx + cy * BoardRules::gridWidth; }
+std::set<int> records(const SquareList& list)
+{
+    return {list.getRecords(), list.getRecords() + list.getCount()};
+}
 
 }  // namespace
 
-TEST(BoardSearch, CornersOfUprightAndTurnedSquares)
+TEST(BoardSearch, FindsEachSquareOnceWithItsAreaTerm)
 {
-    TestBoard board;
-    std::array<int, 4> corner{};
-    ASSERT_TRUE(board.rules.squareCorners(2, 3, 3, 3, corner));
-    EXPECT_EQ(corner, (std::array<int, 4>{cellIndex(2, 3), cellIndex(3, 3), cellIndex(3, 4), cellIndex(2, 4)}));
-    ASSERT_TRUE(board.rules.squareCorners(3, 1, 4, 2, corner));
-    EXPECT_EQ(corner, (std::array<int, 4>{cellIndex(3, 1), cellIndex(4, 2), cellIndex(3, 3), cellIndex(2, 2)}));
-    // The square lies a quarter turn from x towards y: from (3,4) to (2,4) it lies above.
-    ASSERT_TRUE(board.rules.squareCorners(3, 4, 2, 4, corner));
-    EXPECT_EQ(corner, (std::array<int, 4>{cellIndex(3, 4), cellIndex(2, 4), cellIndex(2, 3), cellIndex(3, 3)}));
+    struct Case {
+        const char* name;
+        std::array<const char*, 8> rows;
+        int squares;
+        int area;
+        int marked;
+    };
+    const Case cases[] = {
+        {"upright", {"........", "........", "........", "..22....", "..22....", "........", "........", "........"}, 1, 2, 4},
+        {"turned", {"........", "...2....", "..2.2...", "...2....", "........", "........", "........", "........"}, 1, 4, 4},
+        {"three by three", {"........", "..222...", "..222...", "..222...", "........", "........", "........", "........"},
+         6, 4 * 2 + 3 + 4, 9},
+        {"quiet", TestBoard::quietRows, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestBoard board;
+        board.setKinds(c.rows);
+        board.rules.setCombo(1);
+        board.rules.setChain(5);
+        EXPECT_EQ(board.rules.scanBoard(), c.squares > 0);
+        EXPECT_EQ(board.rules.getSquareList().getCount(), c.squares);
+        EXPECT_EQ(records(board.rules.getSquareList()).size(), static_cast<std::size_t>(c.squares));
+        EXPECT_EQ(markedCells(board).size(), static_cast<std::size_t>(c.marked));
+        // Before a move's scan: chain 1, combo 1, so the points are the area term.
+        EXPECT_EQ(board.rules.getChain(), c.squares > 0 ? 6 : 0);
+        EXPECT_EQ(board.rules.getTimeLeft(), 1000 + 25 * c.area);
+    }
 
-    EXPECT_FALSE(board.rules.squareCorners(4, 4, 4, 4, corner)) << "one point is no side";
-    EXPECT_FALSE(board.rules.squareCorners(0, 7, 1, 7, corner)) << "below the bottom row";
-    EXPECT_FALSE(board.rules.squareCorners(0, 0, 1, 1, corner)) << "left of column 0";
-    EXPECT_FALSE(board.rules.squareCorners(-1, 0, 0, 0, corner));
-    EXPECT_FALSE(board.rules.squareCorners(7, 3, 8, 3, corner));
-}
-
-TEST(BoardSearch, FindsOneUprightSquareOnce)
-{
-    TestBoard board;
-    board.setKinds({"........", "........", "........", "..22....", "..22....", "........", "........", "........"});
-    EXPECT_TRUE(board.rules.scanBoard());
-    ASSERT_EQ(board.rules.getSquareList().getCount(), 1);
-    EXPECT_EQ(board.rules.getSquareList().getRecord(0), SquareList::pack(2, 3, 3, 3));
-    EXPECT_EQ(markedCells(board), (std::set<int>{cellIndex(2, 3), cellIndex(3, 3), cellIndex(2, 4), cellIndex(3, 4)}));
-    // Area term 2: 25 time units for each.
-    EXPECT_EQ(board.rules.getTimeLeft(), 1000 + 50);
-    EXPECT_EQ(board.rules.getOutlineColour(), 0xFFFFFF);
-}
-
-TEST(BoardSearch, FindsTheTurnedSquareFromItsTopCorner)
-{
-    TestBoard board;
-    board.setKinds({"........", "...2....", "..2.2...", "...2....", "........", "........", "........", "........"});
-    board.rules.setCombo(1);
-    EXPECT_TRUE(board.rules.scanBoard());
-    ASSERT_EQ(board.rules.getSquareList().getCount(), 1);
-    EXPECT_EQ(board.rules.getSquareList().getRecord(0), SquareList::pack(3, 1, 4, 2));
-    EXPECT_EQ(board.rules.getLastPoints(), 4) << "1 × 1 × 1 × area term 4";
-    EXPECT_EQ(board.rules.getTimeLeft(), 1000 + 100);
-    EXPECT_EQ(markedCells(board).size(), 4u);
-}
-
-TEST(BoardSearch, ThreeByThreeOfOneColourGivesSixSquaresOverNineBlocks)
-{
-    TestBoard board;
-    board.setKinds({"........", "..222...", "..222...", "..222...", "........", "........", "........", "........"});
-    board.rules.setCombo(1);
-    EXPECT_TRUE(board.rules.scanBoard());
-    const SquareList& squares = board.rules.getSquareList();
-    ASSERT_EQ(squares.getCount(), 6);
-    std::set<int> records(squares.getRecords(), squares.getRecords() + squares.getCount());
-    EXPECT_EQ(records.size(), 6u) << "no square twice";
-    EXPECT_EQ(board.rules.getLastPoints(), 15) << "four of area 2, the big one 3, the turned one 4";
-    EXPECT_EQ(board.rules.getTimeLeft(), 1000 + 15 * 25);
-    EXPECT_EQ(markedCells(board).size(), 9u);
-
-    board.rules.collapse();
-    EXPECT_EQ(board.rules.getRemovedCount(), 9) << "each block counts once, whatever its squares";
-    EXPECT_EQ(board.listener.shown(BoardCounter::Removed), 9);
-    EXPECT_TRUE(board.keepsInvariants());
-    EXPECT_TRUE(markedCells(board).empty());
+    TestBoard turned;
+    turned.setKinds(cases[1].rows);
+    turned.rules.scanBoard();
+    EXPECT_EQ(turned.rules.getSquareList().getRecord(0), SquareList::pack(3, 1, 4, 2)) << "from P1 (3,1), P2 (4,2)";
 }
 
 TEST(BoardSearch, MeetsEverySquareOfAOneColourFieldExactlyOnce)
@@ -93,20 +67,12 @@ TEST(BoardSearch, MeetsEverySquareOfAOneColourFieldExactlyOnce)
     for (int i = 0; i < BoardRules::cellCount; ++i)
         board.rules.getCell(i)->setKind(5);
     EXPECT_TRUE(board.rules.scanBoard());
-    const SquareList& squares = board.rules.getSquareList();
-    // Squares with corners on an 8 × 8 grid of cells: the sum of (8 - s)² × s for s = 1..7.
-    ASSERT_EQ(squares.getCount(), 336);
-    EXPECT_EQ(squares.getCapacity(), 336) << "grown one entry at a time";
-    std::set<int> records(squares.getRecords(), squares.getRecords() + squares.getCount());
-    EXPECT_EQ(records.size(), 336u);
-    for (int record : records) {
-        const SquareRecord square = SquareList::unpack(record);
-        EXPECT_GE(square.x2, square.x1 + 1);
-        EXPECT_GE(square.y2, square.y1);
-    }
+    // Squares with corners on 8 × 8 cells: the sum of (8 - s)² × s for s = 1..7.
+    EXPECT_EQ(board.rules.getSquareList().getCount(), 336);
+    EXPECT_EQ(records(board.rules.getSquareList()).size(), 336u);
     EXPECT_EQ(markedCells(board).size(), 64u);
     EXPECT_EQ(board.rules.getTimeLeft(), 2000) << "the time budget never passes its ceiling";
-    EXPECT_EQ(board.listener.count(BoardSound::BigClear), 1);
+    EXPECT_EQ(board.listener.sounds, std::vector<BoardSound>{BoardSound::BigClear});
 }
 
 TEST(BoardSearch, ListGrowsByOneEntryPerOverflow)
@@ -124,43 +90,22 @@ TEST(BoardSearch, WildAndBonusWildCornersMatch)
     TestBoard board;
     std::array<int, 4> corner{};
     ASSERT_TRUE(board.rules.squareCorners(2, 3, 3, 3, corner));
-    struct Case {
-        std::array<int, 4> kinds;
-        bool match;
-    };
-    const Case cases[] = {
-        {{2, Block::WildKind, 2, 2}, true},
-        {{2, Block::WildKind, 3, 2}, false},
-        {{2, 3, 4, Block::BonusWildKind}, true},
-        {{Block::BonusWildKind, 9, 8, 7}, true},
-        {{Block::WildKind, Block::WildKind, Block::WildKind, Block::WildKind}, true},
-        {{Block::WildKind, 4, Block::WildKind, 4}, true},
-        {{2, 2, 2, 3}, false},
-    };
-    for (const Case& c : cases) {
-        for (int k = 0; k < 4; ++k)
-            board.rules.getCell(corner[k])->setKind(c.kinds[k]);
-        EXPECT_EQ(board.rules.cornersMatch(corner[0], corner[1], corner[2], corner[3]), c.match)
-            << c.kinds[0] << c.kinds[1] << c.kinds[2] << c.kinds[3];
+    const int W = Block::WildKind;
+    const int B = Block::BonusWildKind;
+    const std::array<std::pair<std::array<int, 4>, bool>, 6> cases = {{
+        {{2, W, 2, 2}, true}, {{2, W, 3, 2}, false}, {{2, 3, 4, B}, true},
+        {{W, W, W, W}, true}, {{W, 4, W, 4}, true},  {{2, 2, 2, 3}, false},
+    }};
+    for (const auto& [kinds, match] : cases) {
+        for (int k = 0; k < 4; ++k) {
+            board.rules.getCell(corner[k])->setKind(kinds[k]);
+            board.rules.getCell(corner[k])->setMarked(k == 0);  // marks play no part
+        }
+        EXPECT_EQ(board.rules.cornersMatch(corner[0], corner[1], corner[2], corner[3]), match)
+            << kinds[0] << kinds[1] << kinds[2] << kinds[3];
     }
-    // Marks play no part in matching.
-    for (int i : corner)
-        board.rules.getCell(i)->setKind(4);
-    board.rules.getCell(corner[0])->setMarked(true);
-    EXPECT_TRUE(board.rules.cornersMatch(corner[0], corner[1], corner[2], corner[3]));
-}
-
-TEST(BoardSearch, QuietFieldHasNoSquareAndScanResetsTheChain)
-{
-    TestBoard board;
-    board.setKinds(TestBoard::quietRows);
-    board.rules.setChain(3);
-    EXPECT_FALSE(board.rules.scanBoard());
-    EXPECT_EQ(board.rules.getChain(), 0);
-    EXPECT_EQ(board.listener.shown(BoardCounter::Chain), 0);
-    EXPECT_EQ(board.rules.getSquareList().getCount(), 0);
-    EXPECT_TRUE(board.listener.sounds.empty());
-    EXPECT_EQ(board.rules.getTimeLeft(), 1000);
+    EXPECT_FALSE(board.rules.squareCorners(0, 7, 1, 7, corner)) << "the square would lie below the field";
+    EXPECT_FALSE(board.rules.squareCorners(4, 4, 4, 4, corner));
 }
 
 TEST(BoardHints, RecordSquaresOneTurnMakesAndLeaveTheBoardAsItWas)
@@ -171,46 +116,19 @@ TEST(BoardHints, RecordSquaresOneTurnMakesAndLeaveTheBoardAsItWas)
     std::array<Block*, BoardRules::cellCount> before{};
     for (int i = 0; i < BoardRules::cellCount; ++i)
         before[i] = board.rules.getCell(i);
-    const std::string kinds = board.kinds();
 
     board.rules.findHints();
     const SquareList& hints = board.rules.getHintList();
-    ASSERT_GT(hints.getCount(), 0);
-    std::set<int> records(hints.getRecords(), hints.getRecords() + hints.getCount());
-    EXPECT_TRUE(records.count(SquareList::pack(4, 4, 3, 4))) << "the closed square, from its corner in the group";
-
+    const std::set<int> found = records(hints);
+    EXPECT_TRUE(found.count(SquareList::pack(4, 4, 3, 4))) << "the closed square, from its corner in the group";
     for (int i = 0; i < BoardRules::cellCount; ++i) {
         ASSERT_EQ(board.rules.getCell(i), before[i]);
-        EXPECT_EQ(board.rules.getCell(i)->getX(), BoardRules::cellX(i % 8));
-        EXPECT_EQ(board.rules.getCell(i)->getY(), BoardRules::cellY(i / 8));
-        EXPECT_FALSE(board.rules.getCell(i)->isMarked());
+        EXPECT_FALSE(before[i]->isMarked());
     }
-    EXPECT_EQ(board.kinds(), kinds);
-    EXPECT_EQ(board.rules.getSquareList().getCount(), 0);
-    EXPECT_EQ(board.rules.getTimeLeft(), 1000) << "a hint costs nothing";
+    EXPECT_TRUE(board.atRest());
+    EXPECT_EQ(board.rules.getTimeLeft(), 1000);
 
-    // Every record is a square that one turn of a group holding its first corner would close.
-    std::array<int, 4> corner{};
-    for (int record : records) {
-        const SquareRecord square = SquareList::unpack(record);
-        bool closes = false;
-        for (int gx = square.x1 - 1; gx <= square.x1; ++gx) {
-            for (int gy = square.y1 - 1; gy <= square.y1; ++gy) {
-                if (gx < 0 || gy < 0 || gx > 6 || gy > 6)
-                    continue;
-                for (bool counterClockwise : {true, false}) {
-                    board.rules.rotateGroup(gx, gy, counterClockwise);
-                    closes = closes
-                        || (board.rules.squareCorners(square.x1, square.y1, square.x2, square.y2, corner)
-                            && board.rules.cornersMatch(corner[0], corner[1], corner[2], corner[3]));
-                    board.rules.rotateGroup(gx, gy, !counterClockwise);
-                }
-            }
-        }
-        EXPECT_TRUE(closes) << std::hex << record;
-    }
-
-    // Held key: the search does not run again; released: the list is empty, its room stays.
+    // Held key: the search does not run again; released: the list empties, its room stays.
     const int count = hints.getCount();
     const int capacity = hints.getCapacity();
     board.rules.findHints();
@@ -218,6 +136,12 @@ TEST(BoardHints, RecordSquaresOneTurnMakesAndLeaveTheBoardAsItWas)
     board.rules.clearHints();
     EXPECT_EQ(hints.getCount(), 0);
     EXPECT_EQ(hints.getCapacity(), capacity);
-    board.rules.findHints();
-    EXPECT_EQ(hints.getCount(), count) << "the next key press searches afresh";
+
+    // Every record is a square that one turn of a group holding its first corner closes.
+    for (int i = 0; i < count; ++i) {
+        int x = 0;
+        int y = 0;
+        bool counterClockwise = false;
+        EXPECT_TRUE(board.hintedMove(static_cast<unsigned>(i), x, y, counterClockwise)) << i;
+    }
 }
