@@ -21,6 +21,11 @@ class Widget;
 // successor in the same slot, so the owner's children always hold exactly the grid's blocks
 // and the special block beside whatever else the owner keeps.  Counter changes, the points
 // popup, sounds and the end of the game are reported to a BoardListener.
+//
+// The owner drives the rules: each tick while the game runs, stepBoard, then updateBlocks,
+// then its own animations, then spendTime (1); a click on the field is makeMove, the hint key
+// findHints while held and clearHints when released.  A game over is final: afterwards the
+// rules take no move, no step and no further time.
 class BoardRules {
 public:
     static constexpr int gridWidth = 8;
