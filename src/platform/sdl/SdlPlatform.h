@@ -24,6 +24,9 @@ std::unique_ptr<Platform> createSdlPlatform(const Options& options);
 void loseSurface(Surface& surface);           // the surface's memory is gone until restored
 void failPresents(DisplayDevice& device, int count);  // the next `count` presents fail
 
+// Writes the surface as a 24-bit RGB PNG, whatever its depth.
+bool saveScreenshot(Surface& surface, const char* pngFile);
+
 // Puts a message into the queue as if the window had sent it (the headless driver's input).
 void postMessage(Platform& platform, const Message& message);
 

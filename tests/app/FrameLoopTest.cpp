@@ -1,0 +1,256 @@
+// The frame loop, the window procedure and the display switch, on a platform double whose
+// clock only moves when the loop waits.
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "support/FakePlatform.h"
+#include "ui/Widget.h"
+
+using platform::MessageKind;
+
+namespace {
+
+// A root widget that records what the loop and the window procedure do to it.
+class RecordingRoot : public Widget {
+public:
+    explicit RecordingRoot(FakePlatform& platformRef) : Widget(nullptr, 0, 0, nullptr), fake(platformRef) {}
+
+    bool draw() override
+    {
+        drawTimes.push_back(fake.now);
+        fake.now += drawCost;
+        if (failDraws > 0) {
+            --failDraws;
+            return false;
+        }
+        return true;
+    }
+    void update() override { ++updates; }
+    void handleEvent(int eventCode) override
+    {
+        events.push_back(eventCode);
+        seenKey = theApp->keyCode;
+        seenChar = theApp->charCode;
+        seenX = theApp->mouseX;
+        seenY = theApp->mouseY;
+        seenButtons = theApp->mouseButtons;
+    }
+    bool createSurfaces() override
+    {
+        ++creations;
+        return true;
+    }
+    bool releaseSurfaces() override
+    {
+        ++releases;
+        return true;
+    }
+
+    FakePlatform& fake;
+    std::vector<std::uint32_t> drawTimes;
+    std::vector<int> events;
+    std::uint32_t drawCost = 0;
+    int failDraws = 0;
+    int updates = 0;
+    int creations = 0;
+    int releases = 0;
+    int seenKey = 0, seenChar = 0, seenX = 0, seenY = 0, seenButtons = 0;
+};
+
+class FrameLoopTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app = std::make_unique<Application>(false, 800, 600, 16, 1, 15, 1, 22050, 16, fake, 1);
+        theApp = app.get();
+        root = std::make_unique<RecordingRoot>(fake);
+        rootWidget = root.get();
+    }
+    void TearDown() override
+    {
+        rootWidget = nullptr;
+        root.reset();
+        app.reset();
+        theApp = nullptr;
+    }
+    // Closes the window after `frames` presented frames.
+    void closeAfter(int frames)
+    {
+        fake.onPresent = [this, frames](int presents) {
+            if (presents == frames)
+                fake.queue(MessageKind::Close);
+        };
+    }
+
+    FakePlatform fake;
+    std::unique_ptr<Application> app;
+    std::unique_ptr<RecordingRoot> root;
+};
+
+TEST_F(FrameLoopTest, FramesAreSpacedByTheFramePeriodAndDrawnBeforeUpdated)
+{
+    ASSERT_TRUE(app->initialised);
+    EXPECT_EQ(app->framePeriodMs, 66);
+    closeAfter(10);
+    EXPECT_EQ(app->run(), 0);
+    ASSERT_EQ(root->drawTimes.size(), 10u);
+    EXPECT_EQ(root->updates, 10);
+    for (std::size_t i = 1; i < root->drawTimes.size(); ++i)
+        EXPECT_EQ(root->drawTimes[i] - root->drawTimes[i - 1], 66u);
+    // The loop waits for the next frame instead of polling.
+    ASSERT_FALSE(fake.record.waits.empty());
+    for (int wait : fake.record.waits)
+        EXPECT_GT(wait, 0);
+    EXPECT_TRUE(fake.record.messageBoxes.empty());
+}
+
+TEST_F(FrameLoopTest, ALateFrameIsNotFollowedByCatchUpFrames)
+{
+    fake.onPresent = [this](int presents) {
+        root->drawCost = presents == 2 ? 200 : 0;  // the third frame takes 200 ms
+        if (presents == 6)
+            fake.queue(MessageKind::Close);
+    };
+    EXPECT_EQ(app->run(), 0);
+    ASSERT_EQ(root->drawTimes.size(), 6u);
+    const auto start = root->drawTimes[2];
+    EXPECT_EQ(root->drawTimes[3] - start, 200u);       // the next frame starts at once
+    EXPECT_EQ(root->drawTimes[4] - root->drawTimes[3], 66u);  // and then the usual pace
+    for (std::size_t i = 1; i < root->drawTimes.size(); ++i)
+        EXPECT_GE(root->drawTimes[i] - root->drawTimes[i - 1], 66u);
+}
+
+TEST_F(FrameLoopTest, AFailedDrawRestoresTheDisplayOnceAndDrawsAgain)
+{
+    fake.onPresent = [this](int presents) {
+        if (presents == 2)
+            root->failDraws = 1;
+        if (presents == 4)
+            fake.queue(MessageKind::Close);
+    };
+    EXPECT_EQ(app->run(), 0);
+    EXPECT_EQ(fake.record.restores, 2);  // visible and back surface
+    EXPECT_EQ(root->drawTimes.size(), 5u);  // one frame drew twice
+    EXPECT_EQ(root->updates, 4);
+    EXPECT_TRUE(fake.record.messageBoxes.empty());
+}
+
+TEST_F(FrameLoopTest, PaintErrorEndsTheProgramWithExitCodeOne)
+{
+    const std::string paintError = "Paint Error|An unexpected error occurs, the program will now exit.";
+    {
+        SCOPED_TRACE("two failed draws in a row");
+        root->failDraws = 2;
+        EXPECT_EQ(app->run(), 1);
+        ASSERT_EQ(fake.record.messageBoxes.size(), 1u);
+        EXPECT_EQ(fake.record.messageBoxes[0], paintError);
+        EXPECT_EQ(root->updates, 0);
+    }
+    fake.record.messageBoxes.clear();
+    {
+        SCOPED_TRACE("a failed restore");
+        root->failDraws = 1;
+        fake.faults.failRestores = 1;
+        fake.faults.failSurfaceCreations = 1;
+        EXPECT_EQ(app->run(), 1);
+        ASSERT_EQ(fake.record.messageBoxes.size(), 1u);
+        EXPECT_EQ(fake.record.messageBoxes[0], paintError);
+    }
+    fake.record.messageBoxes.clear();
+    {
+        SCOPED_TRACE("a failed present");
+        fake.faults.failPresents = 1;
+        EXPECT_EQ(app->run(), 1);
+        ASSERT_EQ(fake.record.messageBoxes.size(), 1u);
+        EXPECT_EQ(fake.record.messageBoxes[0], paintError);
+    }
+}
+
+TEST_F(FrameLoopTest, NoFramesAreDrawnWhileTheWindowIsMinimised)
+{
+    int idleWaits = 0;
+    fake.onPresent = [this](int presents) {
+        if (presents == 2)
+            fake.queue(MessageKind::Size, 1);
+        if (presents == 4)
+            fake.queue(MessageKind::Close);
+    };
+    fake.onIdle = [this, &idleWaits] {
+        if (!app->active && ++idleWaits == 5)
+            fake.queue(MessageKind::Size, 0);
+    };
+    EXPECT_EQ(app->run(), 0);
+    ASSERT_EQ(root->drawTimes.size(), 4u);
+    // While minimised the loop slept without a time limit, and no frame was drawn.
+    EXPECT_GE(std::count(fake.record.waits.begin(), fake.record.waits.end(), -1), 4);
+    EXPECT_GE(root->drawTimes[2] - root->drawTimes[1], 4000u);
+}
+
+TEST_F(FrameLoopTest, TheWindowProcedureStoresInputAndSendsTheFiveEvents)
+{
+    fake.sendToHandler({MessageKind::KeyDown, 32, 0, 0});
+    fake.sendToHandler({MessageKind::KeyDown, 32, 0, 0});  // auto-repeat: one event each
+    fake.sendToHandler({MessageKind::KeyUp, 37, 0, 0});
+    EXPECT_EQ(root->seenKey, 37);
+    fake.sendToHandler({MessageKind::Char, 'a', 0, 0});
+    EXPECT_EQ(root->seenChar, 'a');
+    fake.sendToHandler({MessageKind::MouseMove, 0, 220, 160});
+    EXPECT_EQ(root->seenX, 220);
+    EXPECT_EQ(root->seenY, 160);
+    fake.sendToHandler({MessageKind::ButtonDown, 1 | 2, 10, 20});
+    EXPECT_EQ(root->seenButtons, 3);
+    EXPECT_EQ(root->seenX, 10);
+    // A position left of the window arrives as the unsigned low word.
+    fake.sendToHandler({MessageKind::ButtonDown, 4, -1, 5});
+    EXPECT_EQ(root->seenX, 0xFFFF);
+    EXPECT_EQ(root->seenButtons, 4);
+    EXPECT_EQ(root->events, (std::vector<int>{KeyPressed, KeyPressed, KeyReleased, CharTyped, MouseMoved,
+                                              MousePressed, MousePressed}));
+
+    fake.sendToHandler({MessageKind::Size, 1, 0, 0});
+    EXPECT_FALSE(app->active);
+    fake.sendToHandler({MessageKind::Size, 0, 0, 0});
+    EXPECT_TRUE(app->active);
+    EXPECT_EQ(root->events.size(), 7u);  // size messages send no event
+    EXPECT_FALSE(fake.peekMessage());
+
+    // Closing the window destroys it, which ends the loop with exit code 0.
+    fake.sendToHandler({MessageKind::Close, 0, 0, 0});
+    EXPECT_EQ(app->window, nullptr);
+    EXPECT_EQ(app->run(), 0);
+    EXPECT_TRUE(root->drawTimes.empty());
+}
+
+TEST_F(FrameLoopTest, SwitchingToFullScreenAndBackRebuildsTheDisplayWithoutEnding)
+{
+    EXPECT_TRUE(app->toggleFullScreen());
+    EXPECT_TRUE(app->fullScreen);
+    EXPECT_FALSE(app->switchingMode);
+    EXPECT_TRUE(fake.record.lastWindowFullScreen);
+    EXPECT_EQ(root->releases, 1);
+    EXPECT_EQ(root->creations, 1);
+    EXPECT_NE(app->backSurface, nullptr);
+
+    EXPECT_TRUE(app->toggleFullScreen());
+    EXPECT_FALSE(app->fullScreen);
+    EXPECT_FALSE(fake.record.lastWindowFullScreen);
+    EXPECT_EQ(fake.record.windowsCreated, 3);
+    EXPECT_EQ(fake.record.windowsDestroyed, 2);
+    EXPECT_EQ(root->creations, 2);
+    // The destroyed windows did not end the program.
+    EXPECT_FALSE(fake.peekMessage());
+    closeAfter(2);
+    EXPECT_EQ(app->run(), 0);
+}
+
+TEST_F(FrameLoopTest, AFailedSwitchEndsThroughThePaintErrorBox)
+{
+    fake.faults.displayDevice = true;
+    EXPECT_FALSE(app->toggleFullScreen());
+    EXPECT_EQ(app->backSurface, nullptr);
+    EXPECT_EQ(app->run(), 1);
+    ASSERT_EQ(fake.record.messageBoxes.size(), 1u);
+    EXPECT_EQ(fake.record.messageBoxes[0].rfind("Paint Error|", 0), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,252 @@
+#include "support/FakePlatform.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+class FakeWindow : public platform::Window {
+public:
+    FakeWindow(FakePlatform& owner, bool fullScreen) : platformRef(owner), full(fullScreen) {}
+    ~FakeWindow() override
+    {
+        ++platformRef.record.windowsDestroyed;
+        platform::Message destroy;
+        destroy.kind = platform::MessageKind::Destroy;
+        platformRef.sendToHandler(destroy);
+    }
+    bool isFullScreen() const override { return full; }
+    void fitToClient(int, int) override {}
+
+private:
+    FakePlatform& platformRef;
+    bool full;
+};
+
+class FakeSurface : public platform::Surface {
+public:
+    FakeSurface(FakePlatform& owner, int w, int h, int depth)
+        : platformRef(owner), width(w), height(h), bits(depth), pitch(w * depth / 8),
+          pixels(static_cast<std::size_t>(pitch) * static_cast<std::size_t>(h))
+    {
+    }
+    int getWidth() const override { return width; }
+    int getHeight() const override { return height; }
+    int getBitsPerPixel() const override { return bits; }
+    void setColourKey(std::uint32_t, std::uint32_t) override {}
+    bool blit(platform::Surface&, const platform::Rect&, int, int, bool) override { return !lost; }
+    bool fill(const platform::Rect&, std::uint32_t) override { return !lost; }
+    bool lock(const platform::Rect& area, platform::LockedPixels& out) override
+    {
+        if (lost || area.left < 0 || area.top < 0 || area.right > width || area.bottom > height)
+            return false;
+        out.bits = pixels.data() + area.top * pitch + area.left * bits / 8;
+        out.pitch = pitch;
+        return true;
+    }
+    bool unlock() override { return true; }
+    bool loadPicture(const char*) override { return !lost; }
+    bool isLost() const override { return lost; }
+    bool restore() override
+    {
+        ++platformRef.record.restores;
+        if (platformRef.faults.failRestores > 0) {
+            --platformRef.faults.failRestores;
+            return false;
+        }
+        lost = false;
+        return true;
+    }
+    platform::DrawContext* getDrawContext() override { return nullptr; }
+    void releaseDrawContext() override {}
+
+    bool lost = false;
+
+private:
+    FakePlatform& platformRef;
+    int width;
+    int height;
+    int bits;
+    int pitch;
+    std::vector<std::uint8_t> pixels;
+};
+
+class FakeDisplay : public platform::DisplayDevice {
+public:
+    explicit FakeDisplay(FakePlatform& owner) : platformRef(owner) {}
+    bool createSurfaces() override
+    {
+        if (platformRef.faults.displaySurfaces)
+            return false;
+        if (platformRef.faults.failSurfaceCreations > 0) {
+            --platformRef.faults.failSurfaceCreations;
+            return false;
+        }
+        ++platformRef.record.surfacesCreated;
+        primary = std::make_unique<FakeSurface>(platformRef, 800, 600, 32);
+        back = std::make_unique<FakeSurface>(platformRef, 800, 600, 32);
+        return true;
+    }
+    void releaseSurfaces() override
+    {
+        if (primary || back)
+            ++platformRef.record.surfacesReleased;
+        back.reset();
+        primary.reset();
+    }
+    platform::Surface* getPrimarySurface() override { return primary.get(); }
+    platform::Surface* getBackSurface() override { return back.get(); }
+    bool present() override
+    {
+        platformRef.record.presentTimes.push_back(platformRef.now);
+        bool ok = true;
+        if (platformRef.faults.failPresents > 0) {
+            --platformRef.faults.failPresents;
+            ok = false;
+        }
+        if (platformRef.onPresent)
+            platformRef.onPresent(static_cast<int>(platformRef.record.presentTimes.size()));
+        return ok;
+    }
+    std::unique_ptr<platform::Surface> createSurface(int width, int height) override
+    {
+        return std::make_unique<FakeSurface>(platformRef, width, height, 32);
+    }
+    void flipToSystemSurface() override {}
+
+private:
+    FakePlatform& platformRef;
+    std::unique_ptr<FakeSurface> primary;
+    std::unique_ptr<FakeSurface> back;
+};
+
+class FakeSoundDevice : public platform::SoundDevice {
+public:
+    std::unique_ptr<platform::SoundBuffer> createBuffer(const platform::WaveFormat&, std::uint32_t, bool) override
+    {
+        return nullptr;
+    }
+};
+
+class FakeSettings : public platform::SettingsKey {
+public:
+    explicit FakeSettings(std::map<std::string, std::vector<std::uint8_t>>& store) : values(store) {}
+    bool query(const char* name) override { return values.count(name) != 0; }
+    bool read(const char* name, void* data, std::uint32_t size) override
+    {
+        auto found = values.find(name);
+        if (found == values.end())
+            return false;
+        const auto count = std::min<std::size_t>(size, found->second.size());
+        std::memcpy(data, found->second.data(), count);
+        return found->second.size() <= size;
+    }
+    bool write(const char* name, platform::ValueType, const void* data, std::uint32_t size) override
+    {
+        const auto* bytes = static_cast<const std::uint8_t*>(data);
+        values[name].assign(bytes, bytes + size);
+        return true;
+    }
+
+private:
+    std::map<std::string, std::vector<std::uint8_t>>& values;
+};
+
+}  // namespace
+
+FakePlatform::FakePlatform() = default;
+FakePlatform::~FakePlatform() = default;
+
+void FakePlatform::queue(platform::MessageKind kind, int value, int x, int y)
+{
+    platform::Message message;
+    message.kind = kind;
+    message.value = value;
+    message.x = x;
+    message.y = y;
+    messages.push_back(message);
+}
+
+std::unique_ptr<platform::Window> FakePlatform::createWindow(const platform::WindowSettings& windowSettings)
+{
+    if (faults.window)
+        return nullptr;
+    ++record.windowsCreated;
+    record.lastWindowFullScreen = windowSettings.fullScreen;
+    return std::make_unique<FakeWindow>(*this, windowSettings.fullScreen);
+}
+
+std::unique_ptr<platform::DisplayDevice> FakePlatform::createDisplayDevice(platform::Window&, int, int, int)
+{
+    if (faults.displayDevice)
+        return nullptr;
+    ++record.displayDevicesCreated;
+    return std::make_unique<FakeDisplay>(*this);
+}
+
+std::unique_ptr<platform::SoundDevice> FakePlatform::createSoundDevice(platform::Window*, const platform::WaveFormat&)
+{
+    if (faults.soundDevice)
+        return nullptr;
+    return std::make_unique<FakeSoundDevice>();
+}
+
+std::unique_ptr<platform::SettingsKey> FakePlatform::openSettings(const char*, const char*)
+{
+    if (faults.settings)
+        return nullptr;
+    return std::make_unique<FakeSettings>(settings);
+}
+
+bool FakePlatform::peekMessage()
+{
+    if (messages.empty() && !quitPosted && onIdle)
+        onIdle();
+    return !messages.empty() || quitPosted;
+}
+
+bool FakePlatform::getMessage(platform::Message& message)
+{
+    if (!messages.empty()) {
+        message = messages.front();
+        messages.pop_front();
+        return true;
+    }
+    message = platform::Message{};
+    message.kind = platform::MessageKind::Quit;
+    message.value = quitCode;
+    quitPosted = false;
+    return false;
+}
+
+void FakePlatform::dispatchMessage(const platform::Message& message) { sendToHandler(message); }
+
+void FakePlatform::waitMessage(int timeoutMs)
+{
+    record.waits.push_back(timeoutMs);
+    // Waiting is where time passes: the clock jumps to the end of the wait.
+    now += static_cast<std::uint32_t>(timeoutMs < 0 ? 1000 : timeoutMs);
+}
+
+void FakePlatform::postQuitMessage(int exitCode)
+{
+    quitPosted = true;
+    quitCode = exitCode;
+}
+
+void FakePlatform::showMessageBox(platform::Window*, const char* caption, const char* text, platform::MessageIcon)
+{
+    record.messageBoxes.push_back(std::string(caption) + "|" + text);
+}
+
+bool FakePlatform::openWebPage(platform::Window*, const char* address)
+{
+    record.opened.push_back(address);
+    return true;
+}
+
+bool FakePlatform::showHelp(platform::Window*, const char* helpFile)
+{
+    record.opened.push_back(helpFile);
+    return true;
+}

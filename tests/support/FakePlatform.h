@@ -1,0 +1,90 @@
+#pragma once
+
+// A platform double for the application's own logic: an in-memory display, a clock that
+// only moves when the loop waits (or when a test moves it), a message queue the test fills,
+// in-memory settings, and switches that make any step fail.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+class FakePlatform : public platform::Platform {
+public:
+    struct Faults {
+        bool window = false;
+        bool displayDevice = false;
+        bool displaySurfaces = false;
+        bool soundDevice = false;
+        bool settings = false;
+        int failPresents = 0;       // the next N presents fail
+        int failRestores = 0;       // the next N surface restores fail
+        int failSurfaceCreations = 0;  // the next N display-surface creations fail
+    };
+
+    struct Record {
+        int windowsCreated = 0;
+        int windowsDestroyed = 0;
+        int displayDevicesCreated = 0;
+        int surfacesCreated = 0;      // display-surface sets
+        int surfacesReleased = 0;
+        int restores = 0;
+        std::vector<std::uint32_t> presentTimes;  // clock reading at each present
+        std::vector<std::string> messageBoxes;    // "caption|text"
+        std::vector<int> waits;                   // timeouts the loop waited with
+        std::vector<std::string> opened;          // web pages and help files
+        bool lastWindowFullScreen = false;
+    };
+
+    FakePlatform();
+    ~FakePlatform() override;
+
+    Faults faults;
+    Record record;
+    std::uint32_t now = 1000;
+    std::int64_t secondsOfDay = 12345;
+    std::map<std::string, std::vector<std::uint8_t>> settings;
+    // Called with the number of presents so far after each present (tests queue input there).
+    std::function<void(int presents)> onPresent;
+    // Called when the loop waits with no message queued; may queue messages.
+    std::function<void()> onIdle;
+
+    void queue(const platform::Message& message) { messages.push_back(message); }
+    void queue(platform::MessageKind kind, int value = 0, int x = 0, int y = 0);
+
+    void setMessageHandler(MessageHandler handler) override { messageHandler = std::move(handler); }
+    std::unique_ptr<platform::Window> createWindow(const platform::WindowSettings& windowSettings) override;
+    std::unique_ptr<platform::DisplayDevice> createDisplayDevice(platform::Window& window, int width, int height,
+                                                                 int bitsPerPixel) override;
+    std::unique_ptr<platform::SoundDevice> createSoundDevice(platform::Window* window,
+                                                             const platform::WaveFormat& primary) override;
+    std::unique_ptr<platform::SettingsKey> openSettings(const char* company, const char* product) override;
+    bool peekMessage() override;
+    bool getMessage(platform::Message& message) override;
+    void dispatchMessage(const platform::Message& message) override;
+    void waitMessage(int timeoutMs) override;
+    void postQuitMessage(int exitCode) override;
+    std::uint32_t getMilliseconds() override { return now; }
+    std::int64_t getSecondsOfDay() override { return secondsOfDay; }
+    void showMessageBox(platform::Window* owner, const char* caption, const char* text,
+                        platform::MessageIcon icon) override;
+    bool openWebPage(platform::Window* owner, const char* address) override;
+    bool showHelp(platform::Window* owner, const char* helpFile) override;
+
+    void sendToHandler(const platform::Message& message)
+    {
+        if (messageHandler)
+            messageHandler(message);
+    }
+
+private:
+    MessageHandler messageHandler;
+    std::deque<platform::Message> messages;
+    bool quitPosted = false;
+    int quitCode = 0;
+};

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include "media/Bitmap.h"
+#include "ui/Widget.h"
+
+namespace {
+
+// A widget with a children array of its own, as screens have.
+class Parent : public Widget {
+public:
+    Parent(Widget* parentWidget, int px, int py, int slots) : Widget(parentWidget, px, py, nullptr)
+    {
+        allocateChildren(slots);
+    }
+};
+
+class FrameCounter : public Widget {
+public:
+    FrameCounter() : Widget(nullptr, 0, 0, nullptr) {}
+    void onFrameChanged() override { ++changes; }
+    int changes = 0;
+};
+
+TEST(Widget, FramesClampOrWrapAtBothEnds)
+{
+    Bitmap strip("strip.bmp", 80, 10, 8, 1, 8);
+    FrameCounter widget;
+    widget.setBitmap(&strip);
+    ASSERT_EQ(widget.getFrameCount(), 8);
+
+    widget.setFrame(8 + 2);
+    EXPECT_EQ(widget.getFrame(), 7);
+    widget.setFrame(-1);
+    EXPECT_EQ(widget.getFrame(), 0);
+
+    widget.setLooping(true);
+    widget.setFrame(8 + 2);
+    EXPECT_EQ(widget.getFrame(), 2);
+    widget.setFrame(-1);
+    EXPECT_EQ(widget.getFrame(), 7);
+    // An exact multiple below zero wraps to the first frame, never past the last one.
+    widget.setFrame(-8);
+    EXPECT_EQ(widget.getFrame(), 0);
+    widget.setFrame(-16);
+    EXPECT_EQ(widget.getFrame(), 0);
+
+    const int changes = widget.changes;
+    widget.setFrame(0);
+    widget.setFrame(8);  // wraps onto the current frame: no change
+    EXPECT_EQ(widget.changes, changes);
+    widget.nextFrame();
+    EXPECT_EQ(widget.changes, changes + 1);
+}
+
+TEST(Widget, AlphaIsClampedAndZeroHidesTheWholeSubtree)
+{
+    Parent root(nullptr, 0, 0, 1);
+    root.setAlpha(200);
+    EXPECT_EQ(root.getAlpha(), 128);
+    root.setAlpha(-5);
+    EXPECT_EQ(root.getAlpha(), 0);
+
+    // A child with a bitmap that has no surface would fail to draw; hidden, it is never asked.
+    Bitmap picture("missing.bmp", 10, 10, 1, 1, 1);
+    root.replaceChild(0, std::make_unique<Widget>(&root, 0, 0, &picture));
+    EXPECT_TRUE(root.draw());
+    root.setAlpha(128);
+    EXPECT_FALSE(root.draw());
+
+    Widget empty(nullptr, 5, 5, nullptr);
+    EXPECT_TRUE(empty.draw());
+    EXPECT_TRUE(empty.drawClipped(0, 0, 10, 10));
+}
+
+TEST(Widget, PositionsArePushedDownTheTree)
+{
+    Parent root(nullptr, 10, 20, 1);
+    root.replaceChild(0, std::make_unique<Parent>(&root, 5, 6, 1));
+    auto* middle = static_cast<Parent*>(root.getChild(0));
+    middle->replaceChild(0, std::make_unique<Widget>(middle, 1, 2, nullptr));
+    Widget* leaf = middle->getChild(0);
+    EXPECT_EQ(middle->getOriginX(), 10);
+    EXPECT_EQ(leaf->getOriginX(), 15);
+    EXPECT_EQ(leaf->getOriginY(), 26);
+
+    root.setPosition(100, 200);
+    EXPECT_EQ(leaf->getOriginX() + leaf->getX(), 100 + 5 + 1);
+    EXPECT_EQ(leaf->getOriginY() + leaf->getY(), 200 + 6 + 2);
+    middle->moveBy(-5, -6);
+    EXPECT_EQ(leaf->getOriginX(), 100);
+    EXPECT_EQ(leaf->getOriginY(), 200);
+    root.setX(0);
+    root.setY(0);
+    EXPECT_EQ(leaf->getOriginX(), 0);
+    EXPECT_EQ(leaf->getOriginY(), 0);
+    EXPECT_EQ(root.getRight(), 0);
+}
+
+TEST(Widget, SetBitmapClampsTheFrameAndTakesTheCellSize)
+{
+    Bitmap blocks("blocks.bmp", 150, 240, 5, 8, 40);
+    Bitmap button("ok.bmp", 22, 24, 1, 2, 2);
+    Widget widget(nullptr, 0, 0, &blocks);
+    EXPECT_EQ(widget.getWidth(), 30);
+    widget.setFrame(37);
+    widget.setBitmap(&button);
+    EXPECT_EQ(widget.getFrame(), 1);
+    EXPECT_EQ(widget.getWidth(), 22);
+    EXPECT_EQ(widget.getHeight(), 12);
+    EXPECT_EQ(widget.getFrameCount(), 2);
+}
+
+// A child that replaces itself in its parent's slot during its update, as screens do.
+class SelfReplacing : public Widget {
+public:
+    SelfReplacing(Parent* parentWidget, int index, int* counts)
+        : Widget(parentWidget, 0, 0, nullptr), owner(parentWidget), slot(index), log(counts)
+    {
+    }
+    void update() override
+    {
+        log[slot] += 1;
+        owner->replaceChild(slot, std::make_unique<Widget>(owner, 0, 0, nullptr));
+        // Nothing of this widget is touched after the request: it is gone.
+    }
+
+private:
+    Parent* owner;
+    int slot;
+    int* log;
+};
+
+class UpdateCounter : public Widget {
+public:
+    UpdateCounter(Widget* parentWidget, int* counter) : Widget(parentWidget, 0, 0, nullptr), count(counter) {}
+    void update() override { ++*count; }
+    int* count;
+};
+
+TEST(Widget, UpdateGoesOnAfterAChildReplacedItself)
+{
+    int log[2] = {0, 0};
+    int laterUpdates = 0;
+    Parent root(nullptr, 0, 0, 3);
+    root.replaceChild(0, std::make_unique<SelfReplacing>(&root, 0, log));
+    root.replaceChild(2, std::make_unique<UpdateCounter>(&root, &laterUpdates));
+    root.setAnimating(true);
+    root.update();
+    EXPECT_EQ(log[0], 1);
+    EXPECT_EQ(laterUpdates, 1);
+    ASSERT_NE(root.getChild(0), nullptr);
+    EXPECT_EQ(root.getFrame(), 0);  // a single frame: nextFrame stays at the end
+    root.update();
+    EXPECT_EQ(log[0], 1);  // the replacement is a plain widget
+    EXPECT_EQ(laterUpdates, 2);
+}
+
+}  // namespace
