@@ -36,16 +36,12 @@ bool SoundEffect::readWaveHeader()
     sampleRate = reader.samplesPerSecond;
     bitsPerSample = reader.bitsPerSample;
     dataSize = reader.dataSize;
-    fileSize = reader.fileSize;
     return true;
 }
 
 bool SoundEffect::createBuffer()
 {
     if (!headerRead || !theApp || !theApp->directSound)
-        return false;
-    // A data size beyond the whole file is a corrupt header, not a sound to make room for.
-    if (!looping && bufferBytes > fileSize)
         return false;
     releaseBuffer();
     const platform::WaveFormat format{channels, sampleRate, bitsPerSample};

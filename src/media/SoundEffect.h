@@ -49,5 +49,4 @@ private:
     std::unique_ptr<platform::SoundBuffer> buffer;
     std::unique_ptr<WaveReader> waveFile;  // open only while filling (kept in looping mode)
     bool headerRead = false;
-    std::uint64_t fileSize = 0;
 };

@@ -17,7 +17,11 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t value)
     put16(out, value >> 16);
 }
 
-void putId(std::vector<std::uint8_t>& out, const char* id) { out.insert(out.end(), id, id + 4); }
+void putId(std::vector<std::uint8_t>& out, const char* id)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(id[i]));
+}
 
 }  // namespace
 
@@ -80,20 +84,24 @@ std::vector<std::uint8_t> buildWaveFile(const WaveFileParts& parts)
     put16(format, parts.bitsPerSample);
     // Bytes past the first 16 (the extension size and whatever follows) are zero.
     format.resize(static_cast<std::size_t>(parts.formatChunkBytes), 0);
-    body.insert(body.end(), format.begin(), format.end());
+    for (std::uint8_t byte : format)
+        body.push_back(byte);
     if (parts.formatChunkBytes % 2 != 0)
         body.push_back(0);
-    body.insert(body.end(), parts.chunkBeforeData.begin(), parts.chunkBeforeData.end());
+    for (std::uint8_t byte : parts.chunkBeforeData)
+        body.push_back(byte);
     if (parts.withData) {
         putId(body, "data");
         put32(body, parts.declaredDataBytes >= 0 ? static_cast<std::uint32_t>(parts.declaredDataBytes)
                                                  : static_cast<std::uint32_t>(parts.samples.size()));
-        body.insert(body.end(), parts.samples.begin(), parts.samples.end());
+        for (std::uint8_t byte : parts.samples)
+            body.push_back(byte);
     }
     std::vector<std::uint8_t> file;
     putId(file, "RIFF");
     put32(file, static_cast<std::uint32_t>(body.size()));
-    file.insert(file.end(), body.begin(), body.end());
+    for (std::uint8_t byte : body)
+        file.push_back(byte);
     return file;
 }
 
