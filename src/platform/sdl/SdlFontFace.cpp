@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlFontFace.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace platform::sdl {
 
@@ -22,12 +23,9 @@ std::uint32_t codePointOf(unsigned char character)
     return character;
 }
 
-FontFace::FontFace(TTF_Font* opened) : font(opened), height(opened ? TTF_FontHeight(opened) : 0)
+FontFace::FontFace(std::string fontFile, int faceIndex, unsigned dotsPerInch, int lineHeight, GlyphTable& table)
+    : file(std::move(fontFile)), index(faceIndex), resolution(dotsPerInch), height(lineHeight), glyphs(table)
 {
-    if (font) {
-        // Widths are plain sums of advances, so pairs are never kerned.
-        TTF_SetFontKerning(font, 0);
-    }
 }
 
 FontFace::~FontFace()
@@ -36,48 +34,59 @@ FontFace::~FontFace()
         TTF_CloseFont(font);
 }
 
-int FontFace::getAscent() const { return font ? TTF_FontAscent(font) : 0; }
-
 const Glyph& FontFace::glyph(unsigned char character)
 {
-    auto found = glyphs.find(character);
-    if (found != glyphs.end())
-        return found->second;
+    std::optional<Glyph>& slot = glyphs[character];
+    if (!slot)
+        slot = render(character);
+    return *slot;
+}
 
+Glyph FontFace::render(unsigned char character)
+{
     Glyph made;
+    if (!font && !openFailed) {
+        font = TTF_OpenFontIndexDPI(file.c_str(), 1, index, resolution, resolution);
+        openFailed = font == nullptr;
+        // Widths are plain sums of advances, so pairs are never kerned.
+        if (font)
+            TTF_SetFontKerning(font, 0);
+    }
+    if (!font)
+        return made;
     const std::uint32_t point = codePointOf(character);
     int minX = 0;
     int maxX = 0;
     int minY = 0;
     int maxY = 0;
     int advance = 0;
-    if (font && TTF_GlyphMetrics32(font, point, &minX, &maxX, &minY, &maxY, &advance) == 0) {
-        made.advance = advance;
-        // The rendered glyph starts at the pen, or left of it by its overhang.
-        made.left = std::min(0, minX);
-        SDL_Surface* rendered = TTF_RenderGlyph32_Blended(font, point, SDL_Color{255, 255, 255, 255});
-        if (rendered) {
-            SDL_Surface* argb = rendered;
-            if (rendered->format->format != SDL_PIXELFORMAT_ARGB8888)
-                argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
-            if (argb && SDL_LockSurface(argb) == 0) {
-                made.width = argb->w;
-                made.height = argb->h;
-                made.coverage.resize(static_cast<std::size_t>(made.width) * static_cast<std::size_t>(made.height));
-                for (int y = 0; y < made.height; ++y) {
-                    const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(argb->pixels) +
-                                                                             static_cast<std::ptrdiff_t>(y) * argb->pitch);
-                    for (int x = 0; x < made.width; ++x)
-                        made.coverage[static_cast<std::size_t>(y) * made.width + x] = static_cast<std::uint8_t>(row[x] >> 24);
-                }
-                SDL_UnlockSurface(argb);
-            }
-            if (argb && argb != rendered)
-                SDL_FreeSurface(argb);
-            SDL_FreeSurface(rendered);
+    if (TTF_GlyphMetrics32(font, point, &minX, &maxX, &minY, &maxY, &advance) != 0)
+        return made;
+    made.advance = advance;
+    // The rendered glyph starts at the pen, or left of it by its overhang.
+    made.left = std::min(0, minX);
+    SDL_Surface* rendered = TTF_RenderGlyph32_Blended(font, point, SDL_Color{255, 255, 255, 255});
+    if (!rendered)
+        return made;
+    SDL_Surface* argb = rendered;
+    if (rendered->format->format != SDL_PIXELFORMAT_ARGB8888)
+        argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
+    if (argb && SDL_LockSurface(argb) == 0) {
+        made.width = argb->w;
+        made.height = argb->h;
+        made.coverage.resize(static_cast<std::size_t>(made.width) * static_cast<std::size_t>(made.height));
+        for (int y = 0; y < made.height; ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(argb->pixels) +
+                                                                     static_cast<std::ptrdiff_t>(y) * argb->pitch);
+            for (int x = 0; x < made.width; ++x)
+                made.coverage[static_cast<std::size_t>(y) * made.width + x] = static_cast<std::uint8_t>(row[x] >> 24);
         }
+        SDL_UnlockSurface(argb);
     }
-    return glyphs.emplace(character, std::move(made)).first->second;
+    if (argb && argb != rendered)
+        SDL_FreeSurface(argb);
+    SDL_FreeSurface(rendered);
+    return made;
 }
 
 int FontFace::measure(const char* text, int length)

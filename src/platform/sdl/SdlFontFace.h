@@ -1,11 +1,13 @@
 #pragma once
 
-// One font opened at one cell height, with the glyphs it has drawn so far.
+// One font at one cell height, with the glyphs it has drawn so far.
 
 #include <SDL_ttf.h>
 
+#include <array>
 #include <cstdint>
-#include <unordered_map>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace platform::sdl {
@@ -20,17 +22,22 @@ struct Glyph {
     int advance = 0;  // how far the pen moves on
 };
 
+// The glyphs of one font file at one size, by character byte; they outlive the open font so
+// that a font opened again (every frame's drawing context opens its own) draws at once.
+using GlyphTable = std::array<std::optional<Glyph>, 256>;
+
 class FontFace {
 public:
-    // Takes ownership of `font`, opened so that its line height is the cell height.
-    explicit FontFace(TTF_Font* font);
+    // The face in `file` (face `index`) at one point and `resolution` dots per inch, which makes
+    // its line height `height`.  `glyphs` keeps what is drawn and must outlive the face; the
+    // file itself is opened only when a glyph is not there yet.
+    FontFace(std::string file, int index, unsigned resolution, int height, GlyphTable& glyphs);
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
     ~FontFace();
 
     // The line height (ascent + descent) in pixels.
     int getHeight() const { return height; }
-    int getAscent() const;
     // The glyph of a character byte of the game's text (Windows-1252, as the game's ANSI
     // text is), rendered on first use.
     const Glyph& glyph(unsigned char character);
@@ -38,9 +45,15 @@ public:
     int measure(const char* text, int length);
 
 private:
-    TTF_Font* font;
+    Glyph render(unsigned char character);
+
+    std::string file;
+    int index;
+    unsigned resolution;
     int height;
-    std::unordered_map<unsigned char, Glyph> glyphs;
+    GlyphTable& glyphs;
+    TTF_Font* font = nullptr;
+    bool openFailed = false;
 };
 
 // The Unicode code point of a Windows-1252 byte.

@@ -61,13 +61,10 @@ bool matchFamily(const std::string& family, FontMatch& match, bool& familyKnown)
     return ok;
 }
 
-// Opens the file at the size whose line height is `cellHeight`: the largest fractional em size
-// (one point at a chosen resolution: 1/72 pixel steps) whose height does not exceed it.
-TTF_Font* openAtCellHeight(const FontMatch& match, int cellHeight)
+// The resolution that gives a face its cell height: the largest fractional em size (one point
+// at a chosen resolution: 1/72 pixel steps) whose line height does not exceed the cell height.
+unsigned findResolution(TTF_Font* font, int cellHeight)
 {
-    TTF_Font* font = TTF_OpenFontIndexDPI(match.file.c_str(), 1, match.index, 72, 72);
-    if (!font)
-        return nullptr;
     unsigned low = 1;
     unsigned high = static_cast<unsigned>(cellHeight) * 72u * 4u;
     unsigned best = 0;
@@ -80,11 +77,23 @@ TTF_Font* openAtCellHeight(const FontMatch& match, int cellHeight)
             high = middle - 1;
         }
     }
-    if (best == 0 || TTF_SetFontSizeDPI(font, 1, best, best) != 0) {
-        TTF_CloseFont(font);
-        return nullptr;
-    }
-    return font;
+    return best;
+}
+
+// What a face name and cell height came to, kept for the whole run: the drawing contexts come
+// and go with every frame, and asking fontconfig and searching the size again each time would
+// cost far more than drawing the text.  Plain data only; no font stays open through it.
+struct FontChoice {
+    FontMatch match;
+    unsigned resolution = 0;
+    int height = 0;
+    GlyphTable glyphs;
+};
+
+std::map<std::pair<std::string, int>, FontChoice>& rememberedChoices()
+{
+    static std::map<std::pair<std::string, int>, FontChoice> choices;
+    return choices;
 }
 
 }  // namespace
@@ -139,11 +148,28 @@ FontFace* FontLibrary::open(const std::string& faceName, int cellHeight)
     if (found != faces.end())
         return found->second.get();
 
-    const FontMatch match = resolve(faceName);
-    TTF_Font* font = match.file.empty() ? nullptr : openAtCellHeight(match, height);
-    if (!font)
-        return nullptr;
-    auto face = std::make_unique<FontFace>(font);
+    auto& choices = rememberedChoices();
+    auto remembered = choices.find(key);
+    if (remembered == choices.end()) {
+        FontChoice choice;
+        choice.match = resolve(faceName);
+        if (choice.match.file.empty())
+            return nullptr;
+        TTF_Font* font = TTF_OpenFontIndexDPI(choice.match.file.c_str(), 1, choice.match.index, 72, 72);
+        if (!font)
+            return nullptr;
+        choice.resolution = findResolution(font, height);
+        const bool sized =
+            choice.resolution != 0 && TTF_SetFontSizeDPI(font, 1, choice.resolution, choice.resolution) == 0;
+        choice.height = sized ? TTF_FontHeight(font) : 0;
+        TTF_CloseFont(font);
+        if (!sized)
+            return nullptr;
+        remembered = choices.emplace(key, std::move(choice)).first;
+    }
+    FontChoice& choice = remembered->second;
+    auto face = std::make_unique<FontFace>(choice.match.file, choice.match.index, choice.resolution, choice.height,
+                                           choice.glyphs);
     FontFace* result = face.get();
     faces.emplace(key, std::move(face));
     return result;

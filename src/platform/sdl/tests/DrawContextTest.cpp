@@ -241,16 +241,27 @@ TEST_F(DrawText, ZeroLengthAndOddBytesAreSafe)
 TEST(Fonts, LineHeightIsTheRequestedCellHeight)
 {
     SurfacePtr surface = makeSurface(SDL_PIXELFORMAT_RGB565);
-    auto context = platform::sdl::createDrawContext(surface.get());
-    for (int height : {8, 12, 16, 20, 24, 25, 31, 40, 64}) {
-        auto font = context->createFont("Arial", height);
-        context->selectFont(font.get());
-        int width = 0;
-        int measured = 0;
-        ASSERT_TRUE(context->measureText("Ag", 2, width, measured));
-        EXPECT_EQ(measured, height);
-        context->selectFont(nullptr);
+    // The second round opens the fonts again from the sizes found in the first.
+    int firstWidths[9] = {};
+    for (int round = 0; round < 2; ++round) {
+        auto fresh = platform::sdl::createDrawContext(surface.get());
+        int index = 0;
+        for (int height : {8, 12, 16, 20, 24, 25, 31, 40, 64}) {
+            auto font = fresh->createFont("Arial", height);
+            fresh->selectFont(font.get());
+            int width = 0;
+            int measured = 0;
+            ASSERT_TRUE(fresh->measureText("Ag", 2, width, measured));
+            EXPECT_EQ(measured, height);
+            if (round == 0)
+                firstWidths[index] = width;
+            else
+                EXPECT_EQ(width, firstWidths[index]);
+            ++index;
+            fresh->selectFont(nullptr);
+        }
     }
+    auto context = platform::sdl::createDrawContext(surface.get());
     // A larger font is wider.
     auto small = context->createFont("Arial", 12);
     auto large = context->createFont("Arial", 30);
