@@ -5,6 +5,15 @@
 
 #include <algorithm>
 
+#if defined(__SANITIZE_ADDRESS__)
+// fontconfig loses a few bytes while it parses its configuration files on first use; that is
+// the library's own, once per process, and not ours to report.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+#endif
+
 namespace platform::sdl {
 
 namespace {
