@@ -130,15 +130,13 @@ bool Bitmap::drawCellClipped(int x, int y, int clipLeft, int clipTop, int clipRi
     int destinationTop = top;
     if (!cutToPicture(source, destinationLeft, destinationTop, width, height))
         return true;
-    const int drawLeft = destinationLeft;
-    const int drawTop = destinationTop;
-    if (back->blit(*surface, source, drawLeft, drawTop, hasColourKey))
+    if (back->blit(*surface, source, destinationLeft, destinationTop, hasColourKey))
         return true;
     // The picture's surface may have been lost: bring it back and try once more.
     restoreSurface();
     if (!surface)
         return false;
-    return back->blit(*surface, source, drawLeft, drawTop, hasColourKey);
+    return back->blit(*surface, source, destinationLeft, destinationTop, hasColourKey);
 }
 
 bool Bitmap::drawCellBlended(int x, int y, int frame, int alpha)
