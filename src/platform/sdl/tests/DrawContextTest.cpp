@@ -172,33 +172,6 @@ protected:
     std::unique_ptr<platform::Font> font;
 };
 
-TEST_F(DrawText, AmpersandIsDrawnLiterally)
-{
-    // A player called "Tom & Jerry": the ampersand is a character like any other.
-    const char* name = "Tom & Jerry";
-    context->drawText(Rect{10, 10, 290, 40}, TextAlign::Left, name, static_cast<int>(std::strlen(name)));
-    const int ampersandLeft = 10 + widthOf("Tom ");
-    const int ampersandRight = 10 + widthOf("Tom &");
-    int lit = 0;
-    for (int y = 10; y < 26; ++y)
-        for (int x = ampersandLeft; x < ampersandRight; ++x)
-            lit += colourAt(surface.get(), x, y) != 0 ? 1 : 0;
-    EXPECT_GT(lit, 10);
-    // The widths add up glyph by glyph, the "&" included.
-    EXPECT_EQ(widthOf(name), widthOf("Tom ") + widthOf("&") + widthOf(" Jerry"));
-    EXPECT_GT(widthOf("&"), 0);
-}
-
-TEST_F(DrawText, RightAlignmentEndsAtTheRightEdge)
-{
-    const char* digits = "4294967295";
-    context->drawText(Rect{0, 0, 250, 20}, TextAlign::Right, digits, 10);
-    const Rect ink = inkBounds(surface.get());
-    EXPECT_LE(ink.right, 250);
-    EXPECT_GE(ink.right, 247);
-    EXPECT_NEAR(ink.left, 250 - widthOf(digits), 2);
-}
-
 TEST_F(DrawText, BreaksOnlyAtLineBreaksAndClipsToTheBox)
 {
     // "\n" and "\r\n" both start a new line one font height lower, at the box's left.

@@ -65,7 +65,6 @@ TEST(ThinLine, MeasuredShallowLineTakesUpperPixelOnTies)
 
 TEST(ThinLine, FirstPixelPaintedEndPointLeftOut)
 {
-    PixelMap map;
     std::vector<std::pair<int, int>> painted;
     rasterThinLine(10, 10, 20, 10, everything, [&](int x, int y) { painted.emplace_back(x, y); });
     ASSERT_EQ(painted.size(), 10u);
@@ -197,42 +196,6 @@ TEST(WideLine, ZeroLengthIsATwoByTwoBlock)
         "..............",
     };
     EXPECT_EQ(wide(5, 5, 5, 5), expected);
-}
-
-TEST(WideLine, OddWidthIsCentredOnTheLine)
-{
-    const std::vector<std::string> expected = {
-        "..............",
-        "..............",
-        "..............",
-        "..###########.",
-        "..###########.",
-        "..###########.",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-    };
-    // Width 3: 3x3 ends centred on the end points, a body of three rows.
-    EXPECT_EQ(wide(3, 4, 11, 4, 3), expected);
-}
-
-TEST(WideLine, SquareOutlineClosesWithoutGaps)
-{
-    // Four width-2 lines around a square, as the game draws its square outlines.
-    PixelMap map;
-    std::vector<std::vector<int>> count(10, std::vector<int>(14, 0));
-    auto plot = [&](int x, int y) { ++count[y][x]; };
-    rasterWideLine(3, 2, 9, 2, 2, everything, plot);
-    rasterWideLine(9, 2, 9, 8, 2, everything, plot);
-    rasterWideLine(9, 8, 3, 8, 2, everything, plot);
-    rasterWideLine(3, 8, 3, 2, 2, everything, plot);
-    for (int y = 1; y <= 8; ++y) {
-        for (int x = 2; x <= 9; ++x) {
-            const bool onBorder = y <= 2 || y >= 7 || x <= 3 || x >= 8;
-            EXPECT_EQ(count[y][x] > 0, onBorder) << x << "," << y;
-        }
-    }
 }
 
 }  // namespace
