@@ -24,10 +24,19 @@ std::unique_ptr<Platform> createSdlPlatform(const Options& options);
 void loseSurface(Surface& surface);           // the surface's memory is gone until restored
 void failPresents(DisplayDevice& device, int count);  // the next `count` presents fail
 
-// Writes the surface as a 24-bit RGB PNG, whatever its depth.
-bool saveScreenshot(Surface& surface, const char* pngFile);
+// The next settings key opened on this platform stops its save after the temporary file is
+// written, as a crash or a full disk would: the stored file stays as it was.
+void interruptNextSettingsSave(Platform& platform);
 
 // Puts a message into the queue as if the window had sent it (the headless driver's input).
 void postMessage(Platform& platform, const Message& message);
+
+// The last address the shell was asked to open (web page or help), empty if none.  Under
+// the dummy video driver nothing is launched, so this is how a headless run sees it.
+std::string lastOpenedAddress(Platform& platform);
+
+// Writes the surface as a 24-bit RGB PNG file, whatever its depth.  False if the surface is
+// lost or the file cannot be written.
+bool saveScreenshot(Surface& surface, const char* pngFile);
 
 }  // namespace platform::sdl

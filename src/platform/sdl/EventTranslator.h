@@ -1,0 +1,27 @@
+#pragma once
+
+// Turns SDL's events into the messages of the game's window procedure.
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <deque>
+
+#include "platform/Message.h"
+
+namespace platform::sdl {
+
+class EventTranslator {
+public:
+    // Appends the messages `event` stands for to `queue` (none for most events).  Window
+    // events count only for `windowId`, the game's current window.
+    void translate(const SDL_Event& event, std::uint32_t windowId, std::deque<Message>& queue);
+
+    // The Windows virtual-key code of a key, 0 for keys the game has no code for.
+    static int virtualKey(const SDL_Keysym& key);
+
+private:
+    int heldButtons = 0;  // 1 left, 2 right, 4 middle: tracked from presses and releases
+};
+
+}  // namespace platform::sdl

@@ -1,0 +1,56 @@
+#pragma once
+
+// The display of the game's window on SDL: an 800x600 software back surface, a visible
+// copy of it, and a renderer that scales the picture into the window.
+
+#include <SDL.h>
+
+#include <memory>
+
+#include "platform/Display.h"
+#include "platform/sdl/SdlSurface.h"
+
+namespace platform::sdl {
+
+class SdlWindow;
+
+class SdlDisplayDevice final : public DisplayDevice {
+public:
+    // A device for `window` with surfaces of width x height at `bitsPerPixel` (16, 24, 32,
+    // or 0 for the display's own depth).  Null if SDL has no renderer for the window.
+    static std::unique_ptr<SdlDisplayDevice> create(SdlWindow& window, int width, int height, int bitsPerPixel);
+
+    ~SdlDisplayDevice() override;
+    SdlDisplayDevice(const SdlDisplayDevice&) = delete;
+    SdlDisplayDevice& operator=(const SdlDisplayDevice&) = delete;
+
+    bool createSurfaces() override;
+    void releaseSurfaces() override;
+    Surface* getPrimarySurface() override { return primary.get(); }
+    Surface* getBackSurface() override { return back.get(); }
+    bool present() override;
+    std::unique_ptr<Surface> createSurface(int width, int height) override;
+    void flipToSystemSurface() override {}
+
+    // The window is being destroyed before the device: renderer and texture go with it,
+    // and every later present fails.
+    void windowGone();
+    // The next `count` presents fail (a provoked display fault).
+    void failPresents(int count) { failingPresents = count; }
+
+private:
+    SdlDisplayDevice(SdlWindow& window, SDL_Renderer* renderer, int width, int height, int bitsPerPixel);
+    void destroyRenderer();
+
+    SdlWindow* window;
+    SDL_Renderer* renderer;
+    SDL_Texture* texture = nullptr;
+    int width;
+    int height;
+    std::uint32_t pixelFormat;  // of the back, visible and off-screen surfaces
+    std::unique_ptr<SdlSurface> primary;  // what the last present showed
+    std::unique_ptr<SdlSurface> back;
+    int failingPresents = 0;
+};
+
+}  // namespace platform::sdl

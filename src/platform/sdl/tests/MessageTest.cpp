@@ -1,0 +1,237 @@
+// SDL events as the game's window procedure sees them, through the real queue.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <ctime>
+#include <vector>
+
+#include "SdlTestSupport.h"
+#include "platform/sdl/SdlWindow.h"
+
+namespace platform::sdl::test {
+namespace {
+
+using Got = std::vector<std::pair<MessageKind, int>>;
+constexpr auto Down = MessageKind::KeyDown, Up = MessageKind::KeyUp, Char = MessageKind::Char;
+
+class MessageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(display.ready());
+        drain();  // whatever the window's creation queued
+    }
+    std::uint32_t id() const { return dynamic_cast<SdlWindow&>(*display.window).id(); }
+
+    std::vector<Message> drain() {
+        std::vector<Message> messages;
+        Message m;
+        while (display.platform->peekMessage() && display.platform->getMessage(m)) messages.push_back(m);
+        return messages;
+    }
+    Got kindsAndValues() {
+        Got out;
+        for (const auto& m : drain()) out.emplace_back(m.kind, m.value);
+        return out;
+    }
+
+    void key(Uint32 type, SDL_Keycode sym, SDL_Scancode place = SDL_SCANCODE_UNKNOWN, bool repeat = false) {
+        SDL_Event e{};
+        e.type = type;
+        e.key = SDL_KeyboardEvent{type, 0, id(), 0, repeat, 0, 0, SDL_Keysym{place, sym, 0, 0}};
+        SDL_PushEvent(&e);
+    }
+    void text(const char* utf8) {
+        SDL_Event e{};
+        e.type = SDL_TEXTINPUT;
+        SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
+        SDL_PushEvent(&e);
+    }
+    void mouse(Uint32 type, Uint8 button, int x, int y) {
+        SDL_Event e{};
+        e.type = type;
+        if (type == SDL_MOUSEMOTION) e.motion = SDL_MouseMotionEvent{type, 0, id(), 0, 0, x, y, 0, 0};
+        else e.button = SDL_MouseButtonEvent{type, 0, id(), 0, button, 0, 1, 0, x, y};
+        SDL_PushEvent(&e);
+    }
+    void windowEvent(Uint8 what, std::uint32_t windowId) {
+        SDL_Event e{};
+        e.type = SDL_WINDOWEVENT;
+        e.window.windowID = windowId;
+        e.window.event = what;
+        SDL_PushEvent(&e);
+    }
+
+    Display display{32};
+};
+
+TEST_F(MessageTest, KeysArriveAsWindowsVirtualKeyCodes) {
+    const std::vector<std::pair<SDL_Keycode, int>> table = {
+        {SDLK_BACKSPACE, 8}, {SDLK_TAB, 9},       {SDLK_RETURN, 13}, {SDLK_KP_ENTER, 13}, {SDLK_RSHIFT, 16},
+        {SDLK_RCTRL, 17},    {SDLK_LALT, 18},     {SDLK_ESCAPE, 27}, {SDLK_SPACE, 32},    {SDLK_PAGEUP, 33},
+        {SDLK_HOME, 36},     {SDLK_LEFT, 37},     {SDLK_DOWN, 40},   {SDLK_INSERT, 45},   {SDLK_DELETE, 46},
+        {SDLK_0, 48},        {SDLK_9, 57},        {SDLK_a, 65},      {SDLK_z, 90},        {SDLK_KP_0, 96},
+        {SDLK_KP_9, 105},    {SDLK_F1, 112},      {SDLK_F12, 123},   {SDLK_MINUS, 189}};
+    Got expected;
+    for (const auto& [sym, code] : table) {
+        key(SDL_KEYUP, sym);
+        expected.emplace_back(Up, code);
+    }
+    key(SDL_KEYUP, 0xE9, SDL_SCANCODE_2);  // an accented letter on the digit row: its place's code
+    expected.emplace_back(Up, '2');
+    key(SDL_KEYUP, SDLK_AUDIOPLAY, SDL_SCANCODE_AUDIOPLAY);  // no code: no message
+    EXPECT_EQ(kindsAndValues(), expected);
+}
+
+TEST_F(MessageTest, ControlKeysTypeTheirCharacterAfterEveryKeyDown) {
+    key(SDL_KEYDOWN, SDLK_BACKSPACE);
+    key(SDL_KEYDOWN, SDLK_BACKSPACE, SDL_SCANCODE_UNKNOWN, true);  // auto-repeat
+    key(SDL_KEYUP, SDLK_BACKSPACE);
+    for (SDL_Keycode sym : {SDLK_TAB, SDLK_RETURN, SDLK_ESCAPE, SDLK_a, SDLK_DELETE}) key(SDL_KEYDOWN, sym);
+    EXPECT_EQ(kindsAndValues(), (Got{{Down, 8}, {Char, 8}, {Down, 8}, {Char, 8}, {Up, 8}, {Down, 9}, {Char, 9},
+                                     {Down, 13}, {Char, 13}, {Down, 27}, {Char, 27}, {Down, 65}, {Down, 46}}));
+}
+
+TEST_F(MessageTest, TypedTextGivesOneCharacterEachAndNothingForeignLooksLikeAscii) {
+    text("aZ~ 0");
+    text("\xC3\xA9");          // e acute: its Latin-1 code
+    text("\xC5\x81");          // U+0141, whose low byte alone would read as 'A'
+    text("\xE2\x82\xAC\xF0\x9F\x98\x80");
+    text("\xFF" "b\x01\x7F" "c\xC3");  // broken UTF-8 and control characters
+    EXPECT_EQ(kindsAndValues(), (Got{{Char, 'a'}, {Char, 'Z'}, {Char, '~'}, {Char, ' '}, {Char, '0'}, {Char, 0xE9},
+                                     {Char, 0xBF}, {Char, 0xBF}, {Char, 0xBF}, {Char, 0xBF}, {Char, 'b'},
+                                     {Char, 'c'}, {Char, 0xBF}}));
+}
+
+TEST_F(MessageTest, PressesReportTheButtonsHeldAndReleasesGiveNothing) {
+    mouse(SDL_MOUSEMOTION, 0, 10, 20);
+    mouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 11, 21);
+    mouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 12, 22);
+    mouse(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 12, 22);
+    mouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 13, 23);
+    mouse(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 13, 23);
+    mouse(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, 13, 23);
+    mouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1, 14, 24);
+    mouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 15, 25);
+    const auto m = drain();
+    ASSERT_EQ(m.size(), 5u);
+    const int held[] = {0, 1, 3, 6, 2};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(m[i].kind, i == 0 ? MessageKind::MouseMove : MessageKind::ButtonDown);
+        EXPECT_EQ(m[i].value, held[i]);
+    }
+    EXPECT_EQ(m[1].x, 11);
+    EXPECT_EQ(m[4].y, 25);
+}
+
+TEST_F(MessageTest, WindowEventsAndTerminationBecomeTheWindowsMessages) {
+    std::vector<MessageKind> sent;
+    display.platform->setMessageHandler([&sent](const Message& m) { sent.push_back(m.kind); });
+    windowEvent(SDL_WINDOWEVENT_MINIMIZED, id());
+    windowEvent(SDL_WINDOWEVENT_RESTORED, id());
+    windowEvent(SDL_WINDOWEVENT_CLOSE, id());
+    windowEvent(SDL_WINDOWEVENT_CLOSE, id() + 1000);  // not the game's window
+    const auto close = MessageKind::Close, size = MessageKind::Size;
+    EXPECT_EQ(kindsAndValues(), (Got{{size, 1}, {size, 0}, {close, 0}}));
+    for (int signalNumber : {SIGTERM, SIGINT}) {  // SDL turns these into its quit event
+        struct sigaction current {};
+        sigaction(signalNumber, nullptr, &current);
+        ASSERT_NE(current.sa_handler, SIG_DFL);
+        std::raise(signalNumber);
+        EXPECT_EQ(kindsAndValues(), (Got{{close, 0}})) << signalNumber;
+    }
+
+    // Destroying the window sends Destroy before it returns; its late events mean nothing.
+    const std::uint32_t gone = id();
+    display.device.reset();
+    display.window.reset();
+    EXPECT_EQ(sent, std::vector<MessageKind>{MessageKind::Destroy});
+    windowEvent(SDL_WINDOWEVENT_CLOSE, gone);
+    EXPECT_TRUE(drain().empty());
+}
+
+TEST_F(MessageTest, PostedMessagesAndQuitComeInOrder) {
+    postMessage(*display.platform, Message{MessageKind::MouseMove, 0, 5, 6});
+    display.platform->postQuitMessage(7);
+    Message m;
+    ASSERT_TRUE(display.platform->getMessage(m));
+    EXPECT_EQ(m.x, 5);
+    EXPECT_FALSE(display.platform->getMessage(m));
+    EXPECT_EQ(m.kind, MessageKind::Quit);
+    EXPECT_EQ(m.value, 7);
+}
+
+TEST_F(MessageTest, WaitingSleepsUntilItsTimeoutOrTheNextMessage) {
+    Platform& p = *display.platform;
+    Uint32 start = SDL_GetTicks();
+    const std::clock_t cpu = std::clock();
+    p.waitMessage(150);
+    EXPECT_GE(SDL_GetTicks() - start, 150u);
+    EXPECT_LT(SDL_GetTicks() - start, 400u);
+    EXPECT_LT(static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC, 0.075);  // asleep, not spinning
+
+    // An event from another thread (an SDL timer here) ends the wait early.
+    std::uint32_t windowId = id();
+    SDL_AddTimer(
+        30,
+        [](Uint32, void* param) -> Uint32 {
+            SDL_Event e{};
+            e.key = SDL_KeyboardEvent{SDL_KEYDOWN, 0, *static_cast<std::uint32_t*>(param), 0, 0, 0, 0,
+                                      SDL_Keysym{SDL_SCANCODE_SPACE, SDLK_SPACE, 0, 0}};
+            SDL_PushEvent(&e);
+            return 0;
+        },
+        &windowId);
+    start = SDL_GetTicks();
+    p.waitMessage(2000);
+    EXPECT_LT(SDL_GetTicks() - start, 1000u);
+    EXPECT_EQ(kindsAndValues(), (Got{{Down, 32}}));
+}
+
+// A picture scaled into a larger window keeps its aspect: pointer events arrive in the
+// 800x600 logical screen, and the black bars beside the picture lie outside it.
+TEST(ScaledScreenTest, PointerPositionsAreLogicalAndTheBarsLieOutsideThePicture) {
+    Display full(32, true), wide(32);
+    ASSERT_TRUE(full.ready() && wide.ready());
+    SDL_Window* fullWindow = dynamic_cast<SdlWindow&>(*full.window).handle();
+    SDL_Window* wideWindow = dynamic_cast<SdlWindow&>(*wide.window).handle();
+    SDL_SetWindowSize(wideWindow, 1200, 600);
+    wide.device->getBackSurface()->fill(Rect{0, 0, 800, 600}, 0xFFFFFF);
+    ASSERT_TRUE(wide.device->present());
+
+    int w = 0, h = 0;
+    SDL_GetWindowSize(fullWindow, &w, &h);
+    const struct {
+        Display& display;
+        SDL_Window* window;
+        Uint32 type;
+        int x, y, logicalX, logicalY;
+    } cases[] = {{full, fullWindow, SDL_MOUSEMOTION, w / 2, h / 2, 400, 300},
+                 {full, fullWindow, SDL_MOUSEMOTION, w - 1, h - 1, 799, 599},
+                 {wide, wideWindow, SDL_MOUSEMOTION, 600, 300, 400, 300},
+                 {wide, wideWindow, SDL_MOUSEBUTTONDOWN, 100, 300, -100, 300}};
+    for (const auto& c : cases) {
+        Message m;
+        while (c.display.platform->peekMessage()) c.display.platform->getMessage(m);
+        SDL_Event e{};
+        if (c.type == SDL_MOUSEMOTION)
+            e.motion = SDL_MouseMotionEvent{c.type, 0, SDL_GetWindowID(c.window), 0, 0, c.x, c.y, 0, 0};
+        else
+            e.button = SDL_MouseButtonEvent{c.type, 0, SDL_GetWindowID(c.window), 0, SDL_BUTTON_LEFT, 0, 1, 0, c.x, c.y};
+        SDL_PushEvent(&e);
+        ASSERT_TRUE(c.display.platform->getMessage(m));
+        EXPECT_NEAR(m.x, c.logicalX, 2) << c.x;
+        EXPECT_NEAR(m.y, c.logicalY, 2) << c.y;
+    }
+
+    SDL_Renderer* renderer = SDL_GetRenderer(wideWindow);
+    SDL_RenderSetLogicalSize(renderer, 0, 0);  // read the window's own pixels
+    std::uint32_t bar = 1, picture = 0;
+    SDL_Rect barPoint{100, 300, 1, 1}, picturePoint{600, 300, 1, 1};
+    SDL_RenderReadPixels(renderer, &barPoint, SDL_PIXELFORMAT_RGB888, &bar, 4);
+    SDL_RenderReadPixels(renderer, &picturePoint, SDL_PIXELFORMAT_RGB888, &picture, 4);
+    EXPECT_EQ(bar & 0xFFFFFF, 0u);
+    EXPECT_EQ(picture & 0xFFFFFF, 0xFFFFFFu);
+}
+
+}  // namespace
+}  // namespace platform::sdl::test

@@ -1,0 +1,120 @@
+#pragma once
+
+// Shared helpers of the SDL layer's tests: temporary folders, a headless platform with a
+// window and display, picture files written on the spot, raw pixel access.
+
+#include <SDL.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/sdl/SdlPlatform.h"
+
+namespace platform::sdl::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "kelvary-sdl-XXXXXX").string();
+        if (::mkdtemp(pattern.data())) folder = pattern;
+    }
+    ~TempFolder() {
+        std::error_code error;
+        std::filesystem::remove_all(folder, error);
+    }
+    const std::filesystem::path& path() const { return folder; }
+    std::string file(const std::string& name) const { return (folder / name).string(); }
+
+private:
+    std::filesystem::path folder;
+};
+
+inline std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// A headless platform at one depth, with its window and display surfaces up.
+struct Display {
+    explicit Display(int bits, bool fullScreen = false) {
+        Options options;
+        options.backSurfaceBits = bits;
+        platform = createSdlPlatform(options);
+        WindowSettings settings;
+        settings.fullScreen = fullScreen;
+        window = platform->createWindow(settings);
+        if (window) device = platform->createDisplayDevice(*window, 800, 600, 16);
+        if (device && !device->createSurfaces()) device.reset();
+    }
+    ~Display() {
+        platform->setMessageHandler(nullptr);  // the test's handler may be gone already
+        device.reset();
+        window.reset();
+    }
+    bool ready() const { return device != nullptr; }
+
+    std::unique_ptr<Platform> platform;
+    std::unique_ptr<Window> window;
+    std::unique_ptr<DisplayDevice> device;
+};
+
+// The raw value of one pixel, read through a lock.
+inline std::uint32_t pixelAt(Surface& surface, int x, int y) {
+    LockedPixels locked;
+    if (!surface.lock(Rect{x, y, x + 1, y + 1}, locked)) return 0xDEADBEEF;
+    std::uint32_t value = 0;
+    for (int i = surface.getBitsPerPixel() / 8 - 1; i >= 0; --i) value = (value << 8) | locked.bits[i];
+    surface.unlock();
+    return value;
+}
+
+// The raw value of an 0xRRGGBB colour at a depth (5-6-5 at 16 bits).
+inline std::uint32_t rawColour(int bits, std::uint32_t rgb) {
+    if (bits != 16) return rgb;
+    return ((rgb >> 19 & 31) << 11) | ((rgb >> 10 & 63) << 5) | (rgb >> 3 & 31);
+}
+
+// Writes a 24-bit picture file whose pixels come from colour(x, y) = 0xRRGGBB.
+template <typename ColourOf>
+bool writePicture(const std::string& path, int width, int height, ColourOf colour) {
+    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_BGR24);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            SDL_Rect pixel{x, y, 1, 1};
+            SDL_FillRect(picture, &pixel, colour(x, y));
+        }
+    const bool saved = SDL_SaveBMP(picture, path.c_str()) == 0;
+    SDL_FreeSurface(picture);
+    return saved;
+}
+
+// Writes a 16-bit (5-5-5) picture file of one colour, byte by byte (SDL saves 24 bits only).
+inline void writePicture555(const std::string& path, int side, std::uint16_t pixel) {
+    std::string file = "BM";
+    auto put = [&file](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) file += static_cast<char>(value >> (8 * i) & 0xFF);
+    };
+    const std::uint32_t stride = (side * 2 + 3) & ~3, data = stride * side;
+    for (std::uint32_t v : {54 + data, 0u, 54u, 40u, std::uint32_t(side), std::uint32_t(side)}) put(v, 4);
+    put(1, 2);
+    put(16, 2);
+    for (std::uint32_t v : {0u, data, 2835u, 2835u, 0u, 0u}) put(v, 4);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) put(pixel, 2);
+        file.append(stride - side * 2, '\0');
+    }
+    writeFile(path, file);
+}
+
+}  // namespace platform::sdl::test

@@ -1,0 +1,74 @@
+// Running the generator: the same source gives the same bytes every time, and a folder
+// that cannot be written is reported, not half-filled.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+
+#include "AssetFiles.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string generator = std::string(KELVARY_OUTPUT_DIR) + "/kelvary-assetgen";
+
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        std::random_device seed;
+        path = fs::temp_directory_path() / ("kelvary-assets-" + std::to_string(seed()));
+        fs::create_directories(path);
+    }
+    ~TemporaryFolder() {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+    fs::path path;
+};
+
+int runGenerator(const std::string& arguments) {
+    const int status = std::system((generator + " " + arguments + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::map<std::string, std::vector<std::uint8_t>> contents(const fs::path& root) {
+    std::map<std::string, std::vector<std::uint8_t>> out;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file())
+            out[fs::relative(entry.path(), root).string()] = assetfiles::readBytes(entry.path());
+    return out;
+}
+
+}  // namespace
+
+TEST(GeneratorRun, TwoRunsWriteIdenticalBytesAndMatchTheBuiltAssets) {
+    TemporaryFolder first, second;
+    ASSERT_EQ(runGenerator("'" + first.path.string() + "'"), 0);
+    ASSERT_EQ(runGenerator("'" + second.path.string() + "'"), 0);
+    const auto a = contents(first.path), b = contents(second.path);
+    ASSERT_GE(a.size(), 31u);  // 23 pictures, the window icon, 7 sounds, and more
+    ASSERT_EQ(a.size(), b.size());
+    for (const auto& [name, bytes] : a) {
+        ASSERT_TRUE(b.count(name)) << name;
+        EXPECT_TRUE(bytes == b.at(name)) << name << " differs between runs";
+        EXPECT_TRUE(bytes == assetfiles::readBytes(fs::path(KELVARY_OUTPUT_DIR) / name))
+            << name << " differs from the one the build made";
+        EXPECT_EQ(name.find(".part"), std::string::npos) << "left over: " << name;
+    }
+}
+
+TEST(GeneratorRun, AnUnwritableFolderOrAMissingArgumentFails) {
+    TemporaryFolder folder;
+    const fs::path blocker = folder.path / "file";
+    std::ofstream(blocker) << "not a folder";
+    EXPECT_EQ(runGenerator("'" + (blocker / "assets").string() + "'"), 1);
+    EXPECT_EQ(runGenerator(""), 2);
+    EXPECT_EQ(runGenerator("a b"), 2);
+}

@@ -1,0 +1,87 @@
+// The sounds are plain PCM files the game's reader accepts, short, loud enough and never
+// clipped; the icons are well-formed in every size.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "AssetFiles.h"
+
+namespace {
+
+std::string output(const std::string& name) {
+    return std::string(KELVARY_OUTPUT_DIR) + "/" + name;
+}
+
+}  // namespace
+
+TEST(Sounds, EveryEffectIsShortUnclippedMonoPcm) {
+    for (const char* name : {"start.wav", "beltree.wav", "xyloslid.wav", "gliss.wav", "ok.wav", "bigbrass.wav",
+                             "pizz.wav"}) {
+        const auto wave = assetfiles::readWave(output(name));
+        ASSERT_TRUE(wave.has_value()) << name;
+        EXPECT_EQ(wave->formatTag, 1) << name;
+        EXPECT_EQ(wave->formatSize, 16u) << name;
+        EXPECT_EQ(wave->channels, 1) << name;
+        EXPECT_EQ(wave->sampleRate, 22050) << name;
+        EXPECT_EQ(wave->bitsPerSample, 16) << name;
+        const double seconds = static_cast<double>(wave->samples.size()) / 22050;
+        EXPECT_LT(seconds, 2.0) << name;
+        EXPECT_GT(seconds, 0.3) << name;
+
+        int peak = 0;
+        for (std::int16_t s : wave->samples)
+            peak = std::max(peak, std::abs(static_cast<int>(s)));
+        // About -3 dBFS: loud, with headroom, never at full scale.
+        EXPECT_GT(peak, 20000) << name;
+        EXPECT_LT(peak, 32767) << name;
+        // No click at either end.
+        EXPECT_EQ(wave->samples.front(), 0) << name;
+        EXPECT_LT(std::abs(static_cast<int>(wave->samples.back())), 64) << name;
+    }
+    // The data chunk follows the 16-byte format chunk at once, where the game's reader looks.
+    const auto bytes = assetfiles::readBytes(output("ok.wav"));
+    ASSERT_GE(bytes.size(), 44u);
+    EXPECT_EQ(std::string(bytes.begin() + 36, bytes.begin() + 40), "data");
+    EXPECT_EQ(assetfiles::le32(bytes, 40) + 44, bytes.size());
+}
+
+TEST(Icons, DesktopPngsAndTheWindowsIconHoldEverySize) {
+    const std::string pngSignature = "\x89PNG\r\n\x1a\n";
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const auto png = assetfiles::readBytes(output("icons/kelvary-" + std::to_string(size) + ".png"));
+        ASSERT_GT(png.size(), 33u) << size;
+        EXPECT_EQ(std::string(png.begin(), png.begin() + 8), pngSignature);
+        // IHDR: big-endian width and height, 8 bits, colour type 6 (with alpha).
+        const auto be32 = [&](std::size_t at) {
+            return (png[at] << 24) | (png[at + 1] << 16) | (png[at + 2] << 8) | png[at + 3];
+        };
+        EXPECT_EQ(be32(16), size);
+        EXPECT_EQ(be32(20), size);
+        EXPECT_EQ(png[24], 8);
+        EXPECT_EQ(png[25], 6);
+    }
+
+    const auto ico = assetfiles::readBytes(output("kelvary.ico"));
+    ASSERT_GE(ico.size(), 6u);
+    EXPECT_EQ(assetfiles::le16(ico, 0), 0);
+    EXPECT_EQ(assetfiles::le16(ico, 2), 1);
+    const int count = assetfiles::le16(ico, 4);
+    EXPECT_GE(count, 4);
+    ASSERT_GE(ico.size(), 6u + 16u * count);
+    bool has16 = false, has32 = false, has256 = false;
+    for (int i = 0; i < count; ++i) {
+        const std::size_t entry = 6 + 16 * static_cast<std::size_t>(i);
+        const int size = ico[entry] == 0 ? 256 : ico[entry];
+        const std::uint32_t bytes = assetfiles::le32(ico, entry + 8), offset = assetfiles::le32(ico, entry + 12);
+        ASSERT_LE(static_cast<std::size_t>(offset) + bytes, ico.size()) << "entry " << i;
+        has16 |= size == 16;
+        has32 |= size == 32;
+        has256 |= size == 256;
+        if (size == 256)
+            EXPECT_EQ(std::string(ico.begin() + offset, ico.begin() + offset + 8), pngSignature);
+        else
+            EXPECT_EQ(assetfiles::le32(ico, offset), 40u) << "a classic bitmap entry of " << size;
+    }
+    EXPECT_TRUE(has16 && has32 && has256);
+}
