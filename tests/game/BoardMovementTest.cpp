@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "support/TestBoard.h"
+#include "ui/Block.h"
+
+namespace {
+
+struct Position {
+    int x;
+    int y;
+    bool operator==(const Position&) const = default;
+};
+
+Position at(Block* block) { return {block->getX(), block->getY()}; }
+Position rest(int cx, int cy) { return {BoardRules::cellX(cx), BoardRules::cellY(cy)}; }
+
+// Turning the group at (6,3) counter-clockwise closes the square (5,3), (6,3), (5,4), (6,4):
+// columns 5 and 6 each lose their blocks of rows 3 and 4.
+const std::array<const char*, 8> squareInRowsThreeAndFour = {
+    "........", "........", "........", ".....222", ".....2..", "........", "........", "........",
+};
+
+}  // namespace
+
+TEST(BoardMovement, TurnsSlideTheFourBlocksOneCellInThreeTicks)
+{
+    for (bool counterClockwise : {true, false}) {
+        SCOPED_TRACE(counterClockwise ? "left button" : "right button");
+        TestBoard board;
+        board.setKinds(TestBoard::quietRows);
+        // The group at (2,2) in reading order: top-left, top-right, bottom-left, bottom-right.
+        const std::array<Block*, 4> group = {board.rules.getCell(2, 2), board.rules.getCell(3, 2),
+                                             board.rules.getCell(2, 3), board.rules.getCell(3, 3)};
+        // Where each goes: counter-clockwise the top-left goes down, the top-right left, the
+        // bottom-left right, the bottom-right up; clockwise the other way round.
+        const std::array<Position, 4> target = counterClockwise
+            ? std::array<Position, 4>{rest(2, 3), rest(2, 2), rest(3, 3), rest(3, 2)}
+            : std::array<Position, 4>{rest(3, 2), rest(3, 3), rest(2, 2), rest(2, 3)};
+        board.rules.makeMove(2, 2, counterClockwise);
+        for (int k = 0; k < 4; ++k) {
+            const int cx = (target[k].x - BoardRules::cellX(0)) / 60;
+            const int cy = (target[k].y - BoardRules::cellY(0)) / 60;
+            EXPECT_EQ(board.rules.getCell(cx, cy), group[k]) << k;
+        }
+        const std::array<Position, 4> start = {at(group[0]), at(group[1]), at(group[2]), at(group[3])};
+        for (int tick = 1; tick <= 3; ++tick) {
+            board.tick();
+            for (int k = 0; k < 4; ++k) {
+                const Position expected = {start[k].x + (target[k].x - start[k].x) / 3 * tick,
+                                           start[k].y + (target[k].y - start[k].y) / 3 * tick};
+                EXPECT_EQ(at(group[k]), expected) << k << " after " << tick;
+            }
+        }
+        EXPECT_TRUE(board.rules.isMoving()) << "the board is found at rest in the next tick";
+        board.tick();
+        EXPECT_TRUE(board.rules.isIdle());
+        EXPECT_TRUE(board.atRest());
+    }
+
+    TestBoard board;
+    const std::string kinds = board.kinds();
+    for (bool counterClockwise : {true, false}) {
+        for (int turn = 0; turn < 4; ++turn)
+            board.rules.rotateGroup(1, 1, counterClockwise);
+        EXPECT_EQ(board.kinds(), kinds) << "four turns restore the group";
+    }
+}
+
+TEST(BoardMovement, ClicksDuringAnAnimationOrOffTheGridAreRefusedFreeOfCharge)
+{
+    TestBoard board;
+    board.setKinds(squareInRowsThreeAndFour);
+    const std::string kinds = board.kinds();
+    for (auto [x, y] : {std::pair{7, 0}, {0, 7}, {-1, 2}, {2, -1}, {7, 7}}) {
+        board.rules.makeMove(x, y, true);
+        EXPECT_EQ(board.kinds(), kinds);
+        EXPECT_TRUE(board.rules.isIdle());
+        EXPECT_EQ(board.rules.getTimeLeft(), 1000);
+    }
+
+    board.rules.makeMove(6, 3, true);
+    const std::string turned = board.kinds();
+    board.rules.makeMove(0, 0, true);
+    EXPECT_EQ(board.kinds(), turned) << "refused while the blocks travel";
+    EXPECT_EQ(board.rules.getTimeLeft(), 995);
+    for (int i = 0; i < 4; ++i)
+        board.tick();
+    ASSERT_TRUE(board.rules.isRemoving());
+    const int timeLeft = board.rules.getTimeLeft();
+    board.rules.makeMove(0, 0, false);
+    EXPECT_EQ(board.kinds(), turned) << "refused while the blocks are cleared";
+    EXPECT_EQ(board.rules.getTimeLeft(), timeLeft);
+}
+
+TEST(BoardMovement, NewBlocksWaitAboveTheFieldAndFallWithTheColumn)
+{
+    TestBoard board;
+    board.setKinds(squareInRowsThreeAndFour);
+    std::array<Block*, 3> above{};
+    for (int row = 0; row < 3; ++row)
+        above[row] = board.rules.getCell(5, row);
+    board.rules.makeMove(6, 3, true);
+    while (!board.rules.isRemoving())
+        board.tick();
+    std::set<int> freedSlots;
+    for (int i = 0; i < BoardRules::cellCount; ++i) {
+        if (board.rules.getCell(i)->isMarked())
+            freedSlots.insert(board.owner.indexOfChild(board.rules.getCell(i)));
+    }
+    ASSERT_EQ(freedSlots.size(), 4u);
+    while (board.rules.isRemoving())
+        board.tick();
+
+    // Column 5 right after the collapse: two new blocks above the field, the three former
+    // top blocks in rows 2 to 4 still where they stood.
+    EXPECT_EQ(board.rules.getRemovedCount(), 4);
+    EXPECT_EQ(at(board.rules.getCell(5, 0)), (Position{BoardRules::cellX(5), BoardRules::cellY(0) - 120}));
+    EXPECT_EQ(at(board.rules.getCell(5, 1)), (Position{BoardRules::cellX(5), BoardRules::cellY(0) - 60}));
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(board.rules.getCell(5, row + 2), above[row]);
+        EXPECT_EQ(at(above[row]), rest(5, row));
+    }
+    std::set<int> newSlots;
+    for (int cx : {5, 6}) {
+        for (int row : {0, 1}) {
+            EXPECT_FALSE(board.rules.getCell(cx, row)->isMarked());
+            newSlots.insert(board.owner.indexOfChild(board.rules.getCell(cx, row)));
+        }
+    }
+    EXPECT_EQ(newSlots, freedSlots) << "each new block takes a removed block's child slot";
+    EXPECT_TRUE(board.keepsInvariants());
+
+    // The whole column falls as one, 20 pixels a tick, two cells in six ticks.
+    for (int step = 1; step <= 6; ++step) {
+        board.tick();
+        for (int row = 0; row < 5; ++row) {
+            EXPECT_EQ(board.rules.getCell(5, row)->getY(), BoardRules::cellY(row) - 120 + 20 * step)
+                << "row " << row << " after " << step;
+        }
+    }
+    for (int row = 0; row < 5; ++row)
+        EXPECT_EQ(at(board.rules.getCell(5, row)), rest(5, row));
+}
+
+TEST(BoardMovement, CollapseRefillsTopRowInPlaceAndWholeColumnsFromHighAbove)
+{
+    TestBoard board;
+    Block* const below = board.rules.getCell(4, 1);
+    const int slot = board.owner.indexOfChild(board.rules.getCell(4, 0));
+    board.rules.getCell(4, 0)->setMarked(true);
+    for (int row = 0; row < BoardRules::gridHeight; ++row)
+        board.rules.getCell(0, row)->setMarked(true);
+    board.rules.collapse();
+
+    // Only row 0 marked: the new block takes its place at once, in the same child slot.
+    EXPECT_EQ(board.owner.getChild(slot), board.rules.getCell(4, 0));
+    EXPECT_EQ(at(board.rules.getCell(4, 0)), rest(4, 0));
+    EXPECT_EQ(board.rules.getCell(4, 1), below);
+    // The whole column: every removal happened in the bottom row and each new block entered a
+    // cell above the one before, so all eight fall eight cells.
+    for (int row = 0; row < BoardRules::gridHeight; ++row)
+        EXPECT_EQ(at(board.rules.getCell(0, row)), (Position{BoardRules::cellX(0), BoardRules::cellY(row) - 480}));
+    EXPECT_EQ(board.rules.getRemovedCount(), 9);
+    EXPECT_TRUE(board.keepsInvariants());
+}

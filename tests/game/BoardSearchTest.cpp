@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "support/TestBoard.h"
+#include "ui/Block.h"
+
+namespace {
+
+std::set<int> markedCells(const TestBoard& board)
+{
+    std::set<int> marked;
+    for (int i = 0; i < BoardRules::cellCount; ++i) {
+        if (board.rules.getCell(i)->isMarked())
+            marked.insert(i);
+    }
+    return marked;
+}
+
+std::set<int> records(const SquareList& list)
+{
+    return {list.getRecords(), list.getRecords() + list.getCount()};
+}
+
+}  // namespace
+
+TEST(BoardSearch, FindsEachSquareOnceWithItsAreaTerm)
+{
+    struct Case {
+        const char* name;
+        std::array<const char*, 8> rows;
+        int squares;
+        int area;
+        int marked;
+    };
+    const Case cases[] = {
+        {"upright", {"........", "........", "........", "..22....", "..22....", "........", "........", "........"}, 1, 2, 4},
+        {"turned", {"........", "...2....", "..2.2...", "...2....", "........", "........", "........", "........"}, 1, 4, 4},
+        {"three by three", {"........", "..222...", "..222...", "..222...", "........", "........", "........", "........"},
+         6, 4 * 2 + 3 + 4, 9},
+        {"quiet", TestBoard::quietRows, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestBoard board;
+        board.setKinds(c.rows);
+        board.rules.setCombo(1);
+        board.rules.setChain(5);
+        EXPECT_EQ(board.rules.scanBoard(), c.squares > 0);
+        EXPECT_EQ(board.rules.getSquareList().getCount(), c.squares);
+        EXPECT_EQ(records(board.rules.getSquareList()).size(), static_cast<std::size_t>(c.squares));
+        EXPECT_EQ(markedCells(board).size(), static_cast<std::size_t>(c.marked));
+        // Before a move's scan: chain 1, combo 1, so the points are the area term.
+        EXPECT_EQ(board.rules.getChain(), c.squares > 0 ? 6 : 0);
+        EXPECT_EQ(board.rules.getTimeLeft(), 1000 + 25 * c.area);
+    }
+
+    TestBoard turned;
+    turned.setKinds(cases[1].rows);
+    turned.rules.scanBoard();
+    EXPECT_EQ(turned.rules.getSquareList().getRecord(0), SquareList::pack(3, 1, 4, 2)) << "from P1 (3,1), P2 (4,2)";
+}
+
+TEST(BoardSearch, MeetsEverySquareOfAOneColourFieldExactlyOnce)
+{
+    TestBoard board;
+    for (int i = 0; i < BoardRules::cellCount; ++i)
+        board.rules.getCell(i)->setKind(5);
+    EXPECT_TRUE(board.rules.scanBoard());
+    // Squares with corners on 8 × 8 cells: the sum of (8 - s)² × s for s = 1..7.
+    EXPECT_EQ(board.rules.getSquareList().getCount(), 336);
+    EXPECT_EQ(records(board.rules.getSquareList()).size(), 336u);
+    EXPECT_EQ(markedCells(board).size(), 64u);
+    EXPECT_EQ(board.rules.getTimeLeft(), 2000) << "the time budget never passes its ceiling";
+    EXPECT_EQ(board.listener.sounds, std::vector<BoardSound>{BoardSound::BigClear});
+}
+
+TEST(BoardSearch, ListGrowsByOneEntryPerOverflow)
+{
+    TestBoard board;
+    board.setKinds({"22223333", "22223333", "22223333", "22223333", "........", "........", "....22..", "....22.."});
+    EXPECT_EQ(board.rules.getSquareList().getCapacity(), 40);
+    EXPECT_TRUE(board.rules.scanBoard());
+    EXPECT_EQ(board.rules.getSquareList().getCount(), 41);
+    EXPECT_EQ(board.rules.getSquareList().getCapacity(), 41);
+}
+
+TEST(BoardSearch, WildAndBonusWildCornersMatch)
+{
+    TestBoard board;
+    std::array<int, 4> corner{};
+    ASSERT_TRUE(board.rules.squareCorners(2, 3, 3, 3, corner));
+    const int W = Block::WildKind;
+    const int B = Block::BonusWildKind;
+    const std::array<std::pair<std::array<int, 4>, bool>, 6> cases = {{
+        {{2, W, 2, 2}, true}, {{2, W, 3, 2}, false}, {{2, 3, 4, B}, true},
+        {{W, W, W, W}, true}, {{W, 4, W, 4}, true},  {{2, 2, 2, 3}, false},
+    }};
+    for (const auto& [kinds, match] : cases) {
+        for (int k = 0; k < 4; ++k) {
+            board.rules.getCell(corner[k])->setKind(kinds[k]);
+            board.rules.getCell(corner[k])->setMarked(k == 0);  // marks play no part
+        }
+        EXPECT_EQ(board.rules.cornersMatch(corner[0], corner[1], corner[2], corner[3]), match)
+            << kinds[0] << kinds[1] << kinds[2] << kinds[3];
+    }
+    EXPECT_FALSE(board.rules.squareCorners(0, 7, 1, 7, corner)) << "the square would lie below the field";
+    EXPECT_FALSE(board.rules.squareCorners(4, 4, 4, 4, corner));
+}
+
+TEST(BoardHints, RecordSquaresOneTurnMakesAndLeaveTheBoardAsItWas)
+{
+    TestBoard board;
+    // Turning the group at (4,4) counter-clockwise brings a 2 into (4,4) and closes the square.
+    board.setKinds({"........", "........", "........", "...22...", "...2.2..", "........", "........", "........"});
+    std::array<Block*, BoardRules::cellCount> before{};
+    for (int i = 0; i < BoardRules::cellCount; ++i)
+        before[i] = board.rules.getCell(i);
+
+    board.rules.findHints();
+    const SquareList& hints = board.rules.getHintList();
+    const std::set<int> found = records(hints);
+    EXPECT_TRUE(found.count(SquareList::pack(4, 4, 3, 4))) << "the closed square, from its corner in the group";
+    for (int i = 0; i < BoardRules::cellCount; ++i) {
+        ASSERT_EQ(board.rules.getCell(i), before[i]);
+        EXPECT_FALSE(before[i]->isMarked());
+    }
+    EXPECT_TRUE(board.atRest());
+    EXPECT_EQ(board.rules.getTimeLeft(), 1000);
+
+    // Held key: the search does not run again; released: the list empties, its room stays.
+    const int count = hints.getCount();
+    const int capacity = hints.getCapacity();
+    board.rules.findHints();
+    EXPECT_EQ(hints.getCount(), count);
+    board.rules.clearHints();
+    EXPECT_EQ(hints.getCount(), 0);
+    EXPECT_EQ(hints.getCapacity(), capacity);
+
+    // Every record is a square that one turn of a group holding its first corner closes.
+    for (int i = 0; i < count; ++i) {
+        int x = 0;
+        int y = 0;
+        bool counterClockwise = false;
+        EXPECT_TRUE(board.hintedMove(static_cast<unsigned>(i), x, y, counterClockwise)) << i;
+    }
+}
