@@ -1,15 +1,18 @@
 // Which screen the host builds for each screen number.
 #include "screens/MainMenu.h"
 #include "ui/ScreenHost.h"
+#include "ui/SplashScreen.h"
 
 std::unique_ptr<Widget> ScreenHost::makeGameScreen(ScreenHost& host, int screen)
 {
     switch (screen) {
+    case SplashScreenNumber:
+        return std::make_unique<SplashScreen>(&host, 0, 0, host.getWidth(), host.getHeight());
     case MainMenuNumber:
         return std::make_unique<MainMenu>(&host, 0, 0);
     default:
-        // The splash (0) and the game (2) are added here as they are built; an empty slot
-        // draws nothing and takes no input.
+        // The game (2) is added here when it is built; an empty slot draws nothing and takes
+        // no input.
         return nullptr;
     }
 }
