@@ -20,8 +20,8 @@ namespace screens_test {
 
 using platform::MessageKind;
 
-// A stand-in for the game screen: counts events, and asks the host for the menu when
-// clicked, as the game does when its end-of-game panel is confirmed.
+// A stand-in for the game screen: asks the host for the menu when clicked, as the game does
+// when its end-of-game panel is confirmed.
 class StandInGame : public Widget {
 public:
     explicit StandInGame(ScreenHost& host) : Widget(&host, 0, 0, nullptr) {}
@@ -37,14 +37,7 @@ class EventRecorder : public Widget {
 public:
     EventRecorder(Widget* owner, std::vector<int>& record) : Widget(owner, 0, 0, nullptr), events(record) {}
     void handleEvent(int eventCode) override { events.push_back(eventCode); }
-    void onChildFinished(Widget* child, int result) override
-    {
-        results.push_back(result);
-        replaceChild(indexOfChild(child), nullptr);
-    }
-    using Widget::allocateChildren;
     std::vector<int>& events;
-    std::vector<int> results;
 };
 
 class ScreenTest : public ::testing::Test {
