@@ -1,4 +1,5 @@
 #include "MenuScreens.h"
+#include "platform/sdl/SdlPlatform.h"
 #include "screens/HighScoreScreen.h"
 #include "screens/OptionsScreen.h"
 
@@ -93,6 +94,7 @@ TEST_F(MenuTest, HelpOpensTheHelpAndExitEndsTheProgram)
     click(helpSpot.x, helpSpot.y);
     EXPECT_TRUE(menuShown());
     EXPECT_EQ(panel(), nullptr);
+    EXPECT_NE(platform::sdl::lastOpenedAddress(headless.platform()).find("index.html"), std::string::npos);
 
     click(exitSpot.x, exitSpot.y);
     EXPECT_EQ(app().window, nullptr);
