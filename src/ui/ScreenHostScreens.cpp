@@ -1,9 +1,15 @@
 // Which screen the host builds for each screen number.
+#include "screens/MainMenu.h"
 #include "ui/ScreenHost.h"
 
-std::unique_ptr<Widget> ScreenHost::makeGameScreen(ScreenHost& /*host*/, int /*screen*/)
+std::unique_ptr<Widget> ScreenHost::makeGameScreen(ScreenHost& host, int screen)
 {
-    // The splash (0), the main menu (1) and the game (2) are added here as they are built;
-    // an empty slot draws nothing and takes no input.
-    return nullptr;
+    switch (screen) {
+    case MainMenuNumber:
+        return std::make_unique<MainMenu>(&host, 0, 0);
+    default:
+        // The splash (0) and the game (2) are added here as they are built; an empty slot
+        // draws nothing and takes no input.
+        return nullptr;
+    }
 }
