@@ -1,4 +1,5 @@
 // Which screen the host builds for each screen number.
+#include "game/GameScreen.h"
 #include "screens/MainMenu.h"
 #include "ui/ScreenHost.h"
 
@@ -7,9 +8,11 @@ std::unique_ptr<Widget> ScreenHost::makeGameScreen(ScreenHost& host, int screen)
     switch (screen) {
     case MainMenuNumber:
         return std::make_unique<MainMenu>(&host, 0, 0);
+    case GameScreenNumber:
+        return std::make_unique<GameScreen>(&host, 0, 0);
     default:
-        // The splash (0) and the game (2) are added here as they are built; an empty slot
-        // draws nothing and takes no input.
+        // The splash (0) is added here when it is built; an empty slot draws nothing and
+        // takes no input.
         return nullptr;
     }
 }
