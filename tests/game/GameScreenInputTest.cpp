@@ -45,6 +45,7 @@ TEST_F(GameInputTest, PointerFramesTheGroupWhoseCentresSurroundIt)
     EXPECT_EQ(colourAt(175, 160), 0xFFFFFFu);
     EXPECT_EQ(colourAt(265, 160), 0xFFFFFFu);
     EXPECT_EQ(colourAt(220, 205), 0xFFFFFFu);
+    screenshot("game-at-rest");
 
     // Half a cell inside the field's edge is over no group; the last group starts at column 6.
     move(180, 160);
@@ -184,6 +185,7 @@ TEST_F(GameInputTest, HoldingSpaceDrawsTheHintsInRedOnlyWhileHeld)
     // The square (0,0)-(2,0)-(2,2)-(0,2) joins the centres of its corners.
     EXPECT_EQ(colourAt(220, 130), 0xFF0000u);
     EXPECT_EQ(colourAt(310, 220), 0xFF0000u);
+    screenshot("game-hints");
 
     keyUp(32);
     ASSERT_TRUE(drawOnly());
