@@ -1,4 +1,5 @@
 // Which screen the host builds for each screen number.
+#include "game/GameScreen.h"
 #include "screens/MainMenu.h"
 #include "ui/ScreenHost.h"
 #include "ui/SplashScreen.h"
@@ -10,9 +11,10 @@ std::unique_ptr<Widget> ScreenHost::makeGameScreen(ScreenHost& host, int screen)
         return std::make_unique<SplashScreen>(&host, 0, 0, host.getWidth(), host.getHeight());
     case MainMenuNumber:
         return std::make_unique<MainMenu>(&host, 0, 0);
+    case GameScreenNumber:
+        return std::make_unique<GameScreen>(&host, 0, 0);
     default:
-        // The game (2) is added here when it is built; an empty slot draws nothing and takes
-        // no input.
+        // No other screen exists: an empty slot draws nothing and takes no input.
         return nullptr;
     }
 }
