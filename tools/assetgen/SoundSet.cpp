@@ -10,7 +10,7 @@ namespace {
 double pitch(int semitones) {
     return 440.0 * std::pow(2.0, semitones / 12.0);
 }
-constexpr int C4 = -9, D4 = -7, E4 = -5, G4 = -2, A4 = 0, C5 = 3, D5 = 5, E5 = 7, G5 = 10, A5 = 12, C6 = 15,
+[[maybe_unused]] constexpr int C4 = -9, D4 = -7, E4 = -5, G4 = -2, A4 = 0, C5 = 3, D5 = 5, E5 = 7, G5 = 10, A5 = 12, C6 = 15,
               E6 = 19, G6 = 22, A6 = 24;
 
 const std::vector<Partial> bell{{1, 1, 0.55}, {2.76, 0.45, 0.22}, {5.40, 0.22, 0.10}, {8.93, 0.08, 0.05}};

@@ -1,13 +1,14 @@
 // kelvary-driver: the real game, headless, with a clock of its own.
 //
 //   kelvary-driver [--seed S] [--frames N] [--bpp 16|24|32] [--script FILE] [--store DIR]
-//                  [--shot F:FILE.png]... [--state F]... [--state-every K]
+//                  [--shot F:FILE.png]... [--state F]... [--state-every K] [--interrupt-last-save 0|1]
 //
 // Each frame starts exactly 66 ms after the last; the time of day the game reads is S.
 // Script events for frame F arrive after frame F-1 is presented and before frame F is drawn.
 // The run ends after N frames (the window is closed, so the settings are stored) or when the
 // game ends by itself.  Exit status: 0 on a clean end, the game's own code otherwise, 2 for a
-// bad command line or script.
+// bad command line or script.  With --interrupt-last-save 1 the settings save at the end stops
+// after writing its temporary file, as if the process were killed before the rename.
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +36,7 @@ struct DriverOptions {
     std::map<int, std::string> shots;
     std::set<int> states;
     int stateEvery = 0;
+    bool interruptLastSave = false;
 };
 
 bool parseNumber(const char* text, long long low, long long high, long long& value)
@@ -52,7 +54,8 @@ int usage(const std::string& problem)
 {
     std::cerr << "kelvary-driver: " << problem << "\n"
               << "usage: kelvary-driver [--seed S] [--frames N] [--bpp 16|24|32] [--script FILE] [--store DIR]\n"
-              << "                      [--shot F:FILE.png]... [--state F]... [--state-every K]\n";
+              << "                      [--shot F:FILE.png]... [--state F]... [--state-every K]\n"
+              << "                      [--interrupt-last-save 0|1]\n";
     return 2;
 }
 
@@ -90,6 +93,8 @@ bool parseArguments(int argc, char** argv, DriverOptions& options, std::string& 
             options.states.insert(static_cast<int>(number));
         } else if (name == "--state-every" && parseNumber(value, 1, 100000000, number)) {
             options.stateEvery = static_cast<int>(number);
+        } else if (name == "--interrupt-last-save" && parseNumber(value, 0, 1, number)) {
+            options.interruptLastSave = number == 1;
         } else {
             problem = "cannot use " + name + " " + value;
             return false;
@@ -157,6 +162,8 @@ int main(int argc, char** argv)
                 std::cout.flush();
             }
             if (frame + 1 >= options.frames) {
+                if (options.interruptLastSave)
+                    platform::sdl::interruptNextSettingsSave(driver.real());
                 driver.post(close);
                 return;
             }

@@ -1,5 +1,7 @@
 #include "VirtualTimePlatform.h"
 
+#include <iostream>
+
 // The real display device, telling the driver about every frame it presents.
 class PresentingDisplay : public platform::DisplayDevice {
 public:
@@ -90,14 +92,17 @@ void VirtualTimePlatform::showMessageBox(platform::Window* owner, const char* ca
     inner->showMessageBox(owner, caption, text, icon);
 }
 
-bool VirtualTimePlatform::openWebPage(platform::Window* owner, const char* address)
+// Headless runs never start a browser or a help viewer: the request is only noted.
+bool VirtualTimePlatform::openWebPage(platform::Window*, const char* address)
 {
-    return inner->openWebPage(owner, address);
+    std::cerr << "kelvary-driver: web page " << (address ? address : "(none)") << "\n";
+    return address != nullptr;
 }
 
-bool VirtualTimePlatform::showHelp(platform::Window* owner, const char* helpFile)
+bool VirtualTimePlatform::showHelp(platform::Window*, const char* helpFile)
 {
-    return inner->showHelp(owner, helpFile);
+    std::cerr << "kelvary-driver: help " << (helpFile ? helpFile : "(none)") << "\n";
+    return helpFile != nullptr;
 }
 
 void VirtualTimePlatform::framePresented(platform::Surface* back)

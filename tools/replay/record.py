@@ -1,0 +1,210 @@
+#!/usr/bin/env python3
+"""Records the replay scripts of tests/replays from real runs of kelvary-driver.
+
+  tools/replay/record.py BUILD_BIN_DIR OUT_DIR [NAME...]
+
+Each replay is a script of input (NAME.script, whose first line holds the driver's options)
+and its expected results (NAME.expected: the state lines asked for and the FNV-1a 64 hash of
+each screenshot's PNG bytes).  The game is played by a simple player that reads the field
+from the state line and turns the group that makes the most squares, preferring squares of
+the special block's colour.  Read every .expected file before committing it.
+"""
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+GRID = 8
+FIELD_LEFT, FIELD_TOP, STEP = 160, 100, 60
+MENU = {"start": (400, 236), "scores": (400, 307), "options": (400, 338), "help": (400, 369)}
+
+
+def fnv1a64(data):
+    h = 0xCBF29CE484222325
+    for b in data:
+        h ^= b
+        h = (h * 0x100000001B3) & 0xFFFFFFFFFFFFFFFF
+    return "%016x" % h
+
+
+class Driver:
+    def __init__(self, bin_dir, seed):
+        self.bin_dir = bin_dir
+        self.seed = seed
+
+    def run(self, lines, frames, extra=()):
+        with tempfile.NamedTemporaryFile("w", suffix=".script", delete=False) as f:
+            f.write("\n".join(lines) + "\n")
+            name = f.name
+        try:
+            out = subprocess.run(["./kelvary-driver", "--seed", str(self.seed), "--frames", str(frames),
+                                  "--script", name] + list(extra), cwd=self.bin_dir, check=True,
+                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True).stdout
+        finally:
+            os.unlink(name)
+        return [json.loads(line) for line in out.splitlines() if line.startswith("{")]
+
+
+def matches(a, b):
+    return not (a > 1 and b > 1 and a != b)
+
+
+def all_squares():
+    """Corner cells of every square the rules' scan looks at."""
+    found = []
+    for y1 in range(GRID):
+        for x1 in range(GRID):
+            for y2 in range(y1, GRID):
+                for x2 in range(x1 + 1, GRID):
+                    dx, dy = x2 - x1, y2 - y1
+                    pts = [(x1, y1), (x2, y2), (x2 - dy, y2 + dx), (x1 - dy, y1 + dx)]
+                    if all(0 <= x < GRID and 0 <= y < GRID for x, y in pts):
+                        found.append(tuple(x + y * GRID for x, y in pts))
+    return found
+
+
+SQUARES = all_squares()
+
+
+def squares(kinds, special=-1, touching=None):
+    """Squares the rules' scan would find (those with a corner in `touching`, if given), and
+    how many of them are all of the special colour."""
+    found, special_found = 0, 0
+    for corners in SQUARES:
+        if touching is not None and not touching.intersection(corners):
+            continue
+        c = [kinds[i] for i in corners]
+        if any(k < 0 for k in c):
+            continue
+        if 0 not in c and not all(matches(c[i], c[j]) for i in range(4) for j in range(i + 1, 4)):
+            continue
+        found += 1
+        if special >= 0 and all(matches(special, k) for k in c):
+            special_found += 1
+    return found, special_found
+
+
+def rotate(kinds, x, y, counter_clockwise):
+    k = list(kinds)
+    tl, tr, bl, br = x + y * GRID, x + 1 + y * GRID, x + (y + 1) * GRID, x + 1 + (y + 1) * GRID
+    if counter_clockwise:
+        k[tl], k[tr], k[br], k[bl] = kinds[tr], kinds[br], kinds[bl], kinds[tl]
+    else:
+        k[tl], k[bl], k[br], k[tr] = kinds[bl], kinds[br], kinds[tr], kinds[tl]
+    return k
+
+
+def best_move(state):
+    best = None
+    for y in range(GRID - 1):
+        for x in range(GRID - 1):
+            for ccw in (True, False):
+                group = {x + y * GRID, x + 1 + y * GRID, x + (y + 1) * GRID, x + 1 + (y + 1) * GRID}
+                n, s = squares(rotate(state["kinds"], x, y, ccw), state["special"], group)
+                value = n + 10 * s
+                if n and (best is None or value > best[0]):
+                    best = (value, x, y, ccw)
+    if best is None:
+        return None
+    _, x, y, ccw = best
+    return "press %d %d %d" % (FIELD_LEFT + STEP * (x + 1), FIELD_TOP + STEP * (y + 1), 1 if ccw else 2)
+
+
+def idle(state):
+    return (state.get("screen") == 2 and state["running"] and not state["moving"] and not state["removing"]
+            and not state["panel"])
+
+
+def play(driver, lines, start, moves, hint_every=0, until=None):
+    """Appends `moves` good moves from frame `start`; returns the frame after the last."""
+    frame = start
+    made = 0
+    while made < moves:
+        states = driver.run(lines, frame + 60, ["--state-every", "1"])
+        ready = [s for s in states if s["frame"] >= frame and idle(s)]
+        if not ready:
+            break
+        state = ready[0]
+        if until and until(state):
+            break
+        move = best_move(state)
+        at = state["frame"] + 1
+        if move is None:
+            frame = at + 1
+            continue
+        if hint_every and made % hint_every == 0:
+            lines += ["%d keydown 32" % at, "%d keyup 32" % (at + 3)]
+            at += 4
+        lines.append("%d %s" % (at, move))
+        made += 1
+        frame = at + 1
+    return frame
+
+
+def skip_splash_and_start(lines):
+    lines += ["2 press 10 10 1", "12 move %d %d" % MENU["start"], "14 press %d %d 1" % MENU["start"]]
+    return 16
+
+
+def scenario_menu(driver):
+    lines = ["2 press 10 10 1", "10 move %d %d" % MENU["scores"], "12 press %d %d 1" % MENU["scores"]]
+    # The high-score box's OK button, then the options box: sound off, OK.
+    lines += ["30 press 481 444 1", "40 press %d %d 1" % MENU["options"], "50 press 390 250 1",
+              "60 press 400 350 1", "70 move %d %d" % MENU["help"]]
+    return lines, 90, [1, 11, 15, 31, 45, 55, 61, 71, 89], [1, 11, 15, 45, 55, 89]
+
+
+def scenario_game(driver):
+    lines = []
+    start = skip_splash_and_start(lines)
+    end = play(driver, lines, start, 70, hint_every=10)
+    return lines, end + 20, list(range(start, end + 20, 25)) + [end + 19], [start + 4, end + 19]
+
+
+def scenario_timeout(driver):
+    lines = []
+    start = skip_splash_and_start(lines)
+    end = play(driver, lines, start, 30)
+    states = driver.run(lines, end + 3000, ["--state-every", "1"])
+    over = next(s for s in states if s["frame"] > end and s.get("panel"))
+    f = over["frame"] + 5
+    lines += ["%d char %d" % (f + i, ord(c)) for i, c in enumerate("Ada Q")]
+    lines += ["%d keydown 8" % (f + 6), "%d char %d" % (f + 7, ord("z"))]
+    # OK on the panel, back in the menu the high-score box shows the name.
+    lines += ["%d press 400 446 1" % (f + 12), "%d press %d %d 1" % ((f + 20,) + MENU["scores"])]
+    states_at = [over["frame"] - 1, over["frame"], f + 11, f + 13, f + 21, f + 30]
+    return lines, f + 31, states_at, [over["frame"] + 2, f + 11, f + 30]
+
+
+SCENARIOS = {"menu": (scenario_menu, 1), "game": (scenario_game, 43200), "timeout": (scenario_timeout, 7)}
+
+
+def record(bin_dir, out_dir, name):
+    make, seed = SCENARIOS[name]
+    driver = Driver(bin_dir, seed)
+    lines, frames, states, shots = make(driver)
+    options = ["--seed", str(seed), "--frames", str(frames)]
+    for f in sorted(set(states)):
+        options += ["--state", str(f)]
+    with tempfile.TemporaryDirectory() as shot_dir:
+        shot_options = []
+        for f in shots:
+            shot_options += ["--shot", "%d:%s/%d.png" % (f, shot_dir, f)]
+        result = driver.run(lines, frames, options[4:] + shot_options)
+        expected = [json.dumps(s, separators=(",", ":")) for s in result]
+        for f in shots:
+            with open("%s/%d.png" % (shot_dir, f), "rb") as png:
+                expected.append("shot %d %s" % (f, fnv1a64(png.read())))
+    with open(os.path.join(out_dir, name + ".script"), "w") as f:
+        f.write("# driver: " + " ".join(options) + " " + " ".join("--shot %d" % s for s in shots) + "\n")
+        f.write("\n".join(lines) + "\n")
+    with open(os.path.join(out_dir, name + ".expected"), "w") as f:
+        f.write("\n".join(expected) + "\n")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 3:
+        sys.exit(__doc__)
+    for replay in sys.argv[3:] or sorted(SCENARIOS):
+        record(os.path.abspath(sys.argv[1]), sys.argv[2], replay)
