@@ -103,8 +103,8 @@ std::string inconsistency(const std::string& line, long long previousFrame)
     if (stateField(line, "score") < 0 || stateField(line, "chain") < 0 || stateField(line, "combo") < 0)
         return "a negative counter";
     const long long special = stateField(line, "special");
-    if (special != -1 && (special < 2 || special > 9))
-        return "the special block has no colour";
+    if (special != -1 && (special < 2 || special > 6))
+        return "the special block is not one of kinds 2 to 6";
     if (stateField(line, "panel") == 1 && stateField(line, "running") == 1)
         return "the end-of-game panel over a running game";
     if (stateField(line, "running") == 0 && stateField(line, "panel") == 1 && timeLeft != 0)

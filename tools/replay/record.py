@@ -95,7 +95,12 @@ def rotate(kinds, x, y, counter_clockwise):
     return k
 
 
-def best_move(state):
+def press(x, y, counter_clockwise):
+    return "press %d %d %d" % (FIELD_LEFT + STEP * (x + 1), FIELD_TOP + STEP * (y + 1), 1 if counter_clockwise else 2)
+
+
+def best_move(state, fallback):
+    """The turn that clears most; with nothing to clear, turn group `fallback` to stir the field."""
     best = None
     for y in range(GRID - 1):
         for x in range(GRID - 1):
@@ -106,9 +111,9 @@ def best_move(state):
                 if n and (best is None or value > best[0]):
                     best = (value, x, y, ccw)
     if best is None:
-        return None
+        return press(fallback % 7, (fallback // 7) % 7, True)
     _, x, y, ccw = best
-    return "press %d %d %d" % (FIELD_LEFT + STEP * (x + 1), FIELD_TOP + STEP * (y + 1), 1 if ccw else 2)
+    return press(x, y, ccw)
 
 
 def idle(state):
@@ -128,11 +133,8 @@ def play(driver, lines, start, moves, hint_every=0, until=None):
         state = ready[0]
         if until and until(state):
             break
-        move = best_move(state)
+        move = best_move(state, made * 17)
         at = state["frame"] + 1
-        if move is None:
-            frame = at + 1
-            continue
         if hint_every and made % hint_every == 0:
             lines += ["%d keydown 32" % at, "%d keyup 32" % (at + 3)]
             at += 4
@@ -158,14 +160,14 @@ def scenario_menu(driver):
 def scenario_game(driver):
     lines = []
     start = skip_splash_and_start(lines)
-    end = play(driver, lines, start, 70, hint_every=10)
+    end = play(driver, lines, start, 45, hint_every=10)
     return lines, end + 20, list(range(start, end + 20, 25)) + [end + 19], [start + 4, end + 19]
 
 
 def scenario_timeout(driver):
     lines = []
     start = skip_splash_and_start(lines)
-    end = play(driver, lines, start, 30)
+    end = play(driver, lines, start, 25)
     states = driver.run(lines, end + 3000, ["--state-every", "1"])
     over = next(s for s in states if s["frame"] > end and s.get("panel"))
     f = over["frame"] + 5
