@@ -11,6 +11,23 @@ namespace {
 
 int safeDivide(int value, int divisor) { return divisor > 0 ? value / divisor : 0; }
 
+// Cuts a source rectangle to the picture, moving its destination (x, y) along; a frame
+// beyond the picture's cells has nothing to draw.  False when nothing is left.
+bool cutToPicture(platform::Rect& source, int& x, int& y, int pictureWidth, int pictureHeight)
+{
+    if (source.left < 0) {
+        x -= source.left;
+        source.left = 0;
+    }
+    if (source.top < 0) {
+        y -= source.top;
+        source.top = 0;
+    }
+    source.right = std::min(source.right, pictureWidth);
+    source.bottom = std::min(source.bottom, pictureHeight);
+    return !source.isEmpty();
+}
+
 }  // namespace
 
 Bitmap::Bitmap(const char* name, int w, int h, int cols, int rowCount, int frames)
@@ -104,18 +121,22 @@ bool Bitmap::drawCellClipped(int x, int y, int clipLeft, int clipTop, int clipRi
 
     const int sourceLeft = left - x + cellLeft(frame);
     const int sourceTop = top - y + cellTop(frame);
-    const platform::Rect source{sourceLeft, sourceTop, sourceLeft + (right - left), sourceTop + (bottom - top)};
+    platform::Rect source{sourceLeft, sourceTop, sourceLeft + (right - left), sourceTop + (bottom - top)};
 
     platform::Surface* back = theApp ? theApp->backSurface : nullptr;
     if (!back)
         return false;
-    if (back->blit(*surface, source, left, top, hasColourKey))
+    int destinationLeft = left;
+    int destinationTop = top;
+    if (!cutToPicture(source, destinationLeft, destinationTop, width, height))
+        return true;
+    if (back->blit(*surface, source, destinationLeft, destinationTop, hasColourKey))
         return true;
     // The picture's surface may have been lost: bring it back and try once more.
     restoreSurface();
     if (!surface)
         return false;
-    return back->blit(*surface, source, left, top, hasColourKey);
+    return back->blit(*surface, source, destinationLeft, destinationTop, hasColourKey);
 }
 
 bool Bitmap::drawCellBlended(int x, int y, int frame, int alpha)
@@ -146,13 +167,22 @@ bool Bitmap::drawCellBlendedClipped(int x, int y, int clipLeft, int clipTop, int
 
     const int sourceLeft = left - x + cellLeft(frame);
     const int sourceTop = top - y + cellTop(frame);
-    const platform::Rect source{sourceLeft, sourceTop, sourceLeft + (right - left), sourceTop + (bottom - top)};
-    const platform::Rect destination{left, top, right, bottom};
+    platform::Rect source{sourceLeft, sourceTop, sourceLeft + (right - left), sourceTop + (bottom - top)};
+    int destinationLeft = left;
+    int destinationTop = top;
+    if (!cutToPicture(source, destinationLeft, destinationTop, width, height))
+        return true;
+    const platform::Rect destination{destinationLeft, destinationTop, destinationLeft + source.width(),
+                                     destinationTop + source.height()};
     const int bitsPerPixel = theApp->bitsPerPixel;
-    const int rowBytes = (right - left) * bitsPerPixel / 8;
+    const int rowBytes = destination.width() * bitsPerPixel / 8;
     const int alphaWeight = std::clamp(alpha, 0, 128);
 
     platform::Surface* back = theApp->backSurface;
+    // Rows are measured in the back surface's depth; a picture of another depth cannot be
+    // mixed byte for byte, so it is left out rather than read past its rows.
+    if (back->getBitsPerPixel() != bitsPerPixel || surface->getBitsPerPixel() != bitsPerPixel)
+        return true;
     platform::LockedPixels target;
     if (!back->lock(destination, target))
         return false;
@@ -167,7 +197,7 @@ bool Bitmap::drawCellBlendedClipped(int x, int y, int clipLeft, int clipTop, int
 
     std::uint8_t* targetRow = target.bits;
     const std::uint8_t* pictureRow = picture.bits;
-    for (int row = top; row < bottom; ++row) {
+    for (int row = destination.top; row < destination.bottom; ++row) {
         blendRow(targetRow, pictureRow, rowBytes, bitsPerPixel, alphaWeight);
         targetRow += target.pitch;
         pictureRow += picture.pitch;

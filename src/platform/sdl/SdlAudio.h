@@ -2,6 +2,7 @@
 
 // The sound device on SDL2_mixer (see SdlAudio.cpp).
 
+#include <cstdint>
 #include <memory>
 
 #include "platform/Sound.h"
@@ -13,5 +14,9 @@ std::unique_ptr<SoundDevice> createSoundDevice(const WaveFormat& primary);
 
 // The number of effects sounding right now (for tests: observe the mixer's voices).
 int playingVoices();
+
+// Faults and observations for tests.
+void loseSoundBuffer(SoundBuffer& buffer);            // the buffer's sound is gone until restored
+std::uint32_t playPosition(const SoundBuffer& buffer); // bytes of the buffer played since `play`
 
 }  // namespace platform::sdl

@@ -1,0 +1,290 @@
+// Lines and text through the SDL drawing context on surfaces of every depth the game uses.
+#include <SDL.h>
+#include <SDL_ttf.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "platform/sdl/SdlDrawing.h"
+#include "platform/sdl/SdlFontLibrary.h"
+
+namespace {
+
+using platform::Rect;
+using platform::TextAlign;
+
+struct SurfaceDeleter {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+
+SurfacePtr makeSurface(Uint32 format, int width = 200, int height = 100)
+{
+    SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, width, height, SDL_BITSPERPIXEL(format), format));
+    if (surface)
+        SDL_FillRect(surface.get(), nullptr, 0);
+    return surface;
+}
+
+std::uint32_t rawAt(SDL_Surface* surface, int x, int y)
+{
+    const int bytes = surface->format->BytesPerPixel;
+    const auto* at = static_cast<const std::uint8_t*>(surface->pixels) + y * surface->pitch + x * bytes;
+    std::uint32_t value = 0;
+    for (int i = 0; i < bytes; ++i)
+        value |= static_cast<std::uint32_t>(at[i]) << (8 * i);
+    return value;
+}
+
+std::uint32_t colourAt(SDL_Surface* surface, int x, int y)
+{
+    Uint8 r = 0;
+    Uint8 g = 0;
+    Uint8 b = 0;
+    SDL_GetRGB(rawAt(surface, x, y), surface->format, &r, &g, &b);
+    return (static_cast<std::uint32_t>(r) << 16) | (static_cast<std::uint32_t>(g) << 8) | b;
+}
+
+// The smallest rectangle holding every pixel that is not black.
+Rect inkBounds(SDL_Surface* surface)
+{
+    Rect ink{surface->w, surface->h, 0, 0};
+    for (int y = 0; y < surface->h; ++y) {
+        for (int x = 0; x < surface->w; ++x) {
+            if (colourAt(surface, x, y) != 0) {
+                ink.left = std::min(ink.left, x);
+                ink.top = std::min(ink.top, y);
+                ink.right = std::max(ink.right, x + 1);
+                ink.bottom = std::max(ink.bottom, y + 1);
+            }
+        }
+    }
+    return ink;
+}
+
+class DrawContextDepth : public ::testing::TestWithParam<Uint32> {};
+
+TEST_P(DrawContextDepth, LinesPaintThePackedColourAndSkipTheEndPoint)
+{
+    SurfacePtr surface = makeSurface(GetParam());
+    ASSERT_TRUE(surface);
+    auto context = platform::sdl::createDrawContext(surface.get());
+    ASSERT_TRUE(context);
+    auto pen = context->createPen(1, 0xFF9900);
+    context->selectPen(pen.get());
+    context->drawLine(10, 10, 20, 10);
+
+    const std::uint32_t expected = SDL_MapRGB(surface->format, 0xFF, 0x99, 0x00);
+    for (int x = 10; x < 20; ++x)
+        EXPECT_EQ(rawAt(surface.get(), x, 10) & 0x00FFFFFFu, expected & 0x00FFFFFFu) << x;
+    EXPECT_EQ(colourAt(surface.get(), 20, 10), 0u);
+    EXPECT_EQ(colourAt(surface.get(), 9, 10), 0u);
+    EXPECT_EQ(inkBounds(surface.get()).height(), 1);
+
+    // Lines running off the surface are cut at its edges without harm.
+    auto wide = context->createPen(2, 0xFFFFFF);
+    context->selectPen(wide.get());
+    context->drawLine(-30, 50, 400, 50);
+    context->drawLine(150, -1000, 150, 1000);
+    EXPECT_EQ(colourAt(surface.get(), 0, 49), 0xFFFFFFu & colourAt(surface.get(), 0, 49));
+    EXPECT_NE(colourAt(surface.get(), 0, 49), 0u);
+    EXPECT_NE(colourAt(surface.get(), 199, 50), 0u);
+    EXPECT_NE(colourAt(surface.get(), 149, 0), 0u);
+    EXPECT_NE(colourAt(surface.get(), 150, 99), 0u);
+    context->selectPen(nullptr);
+}
+
+TEST_P(DrawContextDepth, TextIsAntiAliasedInTheFontColourAndCentredFromTheTop)
+{
+    SurfacePtr surface = makeSurface(GetParam());
+    ASSERT_TRUE(surface);
+    auto context = platform::sdl::createDrawContext(surface.get());
+    auto font = context->createFont("Arial", 16);
+    context->selectFont(font.get());
+    context->setTextColour(0xFFFFFF);
+
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(context->measureText("Kelvary", 7, width, height));
+    EXPECT_EQ(height, 16);
+    EXPECT_GT(width, 30);
+
+    const Rect box{20, 30, 180, 60};
+    context->drawText(box, TextAlign::Centre, "Kelvary", 7);
+    const Rect ink = inkBounds(surface.get());
+    const int penLeft = (box.left + box.right - width) / 2;
+    EXPECT_GE(ink.left, penLeft - 1);
+    EXPECT_LE(ink.right, penLeft + width + 1);
+    EXPECT_NEAR((ink.left + ink.right) / 2.0, (box.left + box.right) / 2.0, 2.0);
+    // The capital K reaches up to the ascent: a few pixels below the box's top, not further.
+    EXPECT_GE(ink.top, box.top);
+    EXPECT_LE(ink.top, box.top + 5);
+    EXPECT_LE(ink.bottom, box.top + 16);
+
+    // White on black leaves solid white pixels and, at the glyph edges, greys in between.
+    bool solid = false;
+    bool partial = false;
+    for (int y = ink.top; y < ink.bottom; ++y) {
+        for (int x = ink.left; x < ink.right; ++x) {
+            const std::uint32_t c = colourAt(surface.get(), x, y);
+            const std::uint32_t expectedWhite = colourAt(surface.get(), x, y) | 0xFFFFFFu;
+            solid = solid || c == (expectedWhite & 0xFFFFFFu);
+            partial = partial || (c != 0 && c != 0xFFFFFFu);
+        }
+    }
+    EXPECT_TRUE(solid);
+    EXPECT_TRUE(partial);
+    context->selectFont(nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, DrawContextDepth,
+                         ::testing::Values(SDL_PIXELFORMAT_RGB565, SDL_PIXELFORMAT_BGR24, SDL_PIXELFORMAT_RGB888,
+                                           SDL_PIXELFORMAT_ARGB8888));
+
+class DrawText : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        surface = makeSurface(SDL_PIXELFORMAT_RGB888, 300, 120);
+        ASSERT_TRUE(surface);
+        context = platform::sdl::createDrawContext(surface.get());
+        font = context->createFont("Arial", 16);
+        context->selectFont(font.get());
+        context->setTextColour(0xFFFFFF);
+    }
+    void TearDown() override
+    {
+        if (context)
+            context->selectFont(nullptr);
+    }
+    int widthOf(const char* text)
+    {
+        int width = 0;
+        int height = 0;
+        context->measureText(text, static_cast<int>(std::strlen(text)), width, height);
+        return width;
+    }
+
+    SurfacePtr surface;
+    std::unique_ptr<platform::DrawContext> context;
+    std::unique_ptr<platform::Font> font;
+};
+
+TEST_F(DrawText, BreaksOnlyAtLineBreaksAndClipsToTheBox)
+{
+    // "\n" and "\r\n" both start a new line one font height lower, at the box's left.
+    context->drawText(Rect{0, 0, 300, 120}, TextAlign::Left, "I\nI\r\nI", 7);
+    for (int line = 0; line < 3; ++line) {
+        int lit = 0;
+        for (int y = line * 16; y < line * 16 + 16; ++y)
+            for (int x = 0; x < 10; ++x)
+                lit += colourAt(surface.get(), x, y) != 0 ? 1 : 0;
+        EXPECT_GT(lit, 5) << "line " << line;
+    }
+    EXPECT_EQ(inkBounds(surface.get()).right <= 10, true);
+
+    // A long line in a small box: nothing outside the box, however long the text.
+    SDL_FillRect(surface.get(), nullptr, 0);
+    const char* longText = "A line of text far wider than its little box";
+    context->drawText(Rect{50, 40, 120, 48}, TextAlign::Centre, longText, static_cast<int>(std::strlen(longText)));
+    const Rect ink = inkBounds(surface.get());
+    EXPECT_GE(ink.left, 50);
+    EXPECT_LE(ink.right, 120);
+    EXPECT_GE(ink.top, 40);
+    EXPECT_LE(ink.bottom, 48);
+    EXPECT_FALSE(ink.isEmpty());
+
+    // Boxes partly or wholly off the surface are cut to it.
+    context->drawText(Rect{-100, -5, 1000, 500}, TextAlign::Left, longText, static_cast<int>(std::strlen(longText)));
+    context->drawText(Rect{400, 400, 500, 500}, TextAlign::Left, longText, static_cast<int>(std::strlen(longText)));
+}
+
+TEST_F(DrawText, ZeroLengthAndOddBytesAreSafe)
+{
+    context->drawText(Rect{0, 0, 300, 120}, TextAlign::Left, "", 0);
+    context->drawText(Rect{0, 0, 300, 120}, TextAlign::Left, nullptr, 5);
+    EXPECT_TRUE(inkBounds(surface.get()).isEmpty());
+    const char high[] = {'\x80', '\xE9', '\xFF', '\x01', '\t', 0};
+    context->drawText(Rect{0, 0, 300, 120}, TextAlign::Left, high, 5);
+    EXPECT_GT(widthOf("\x80\xE9"), 0);
+}
+
+TEST(Fonts, LineHeightIsTheRequestedCellHeight)
+{
+    SurfacePtr surface = makeSurface(SDL_PIXELFORMAT_RGB565);
+    // The second round opens the fonts again from the sizes found in the first.
+    int firstWidths[9] = {};
+    for (int round = 0; round < 2; ++round) {
+        auto fresh = platform::sdl::createDrawContext(surface.get());
+        int index = 0;
+        for (int height : {8, 12, 16, 20, 24, 25, 31, 40, 64}) {
+            auto font = fresh->createFont("Arial", height);
+            fresh->selectFont(font.get());
+            int width = 0;
+            int measured = 0;
+            ASSERT_TRUE(fresh->measureText("Ag", 2, width, measured));
+            EXPECT_EQ(measured, height);
+            if (round == 0)
+                firstWidths[index] = width;
+            else
+                EXPECT_EQ(width, firstWidths[index]);
+            ++index;
+            fresh->selectFont(nullptr);
+        }
+    }
+    auto context = platform::sdl::createDrawContext(surface.get());
+    // A larger font is wider.
+    auto small = context->createFont("Arial", 12);
+    auto large = context->createFont("Arial", 30);
+    int smallWidth = 0;
+    int largeWidth = 0;
+    int ignored = 0;
+    context->selectFont(small.get());
+    context->measureText("Score", 5, smallWidth, ignored);
+    context->selectFont(large.get());
+    context->measureText("Score", 5, largeWidth, ignored);
+    context->selectFont(nullptr);
+    EXPECT_GT(largeWidth, smallWidth * 2);
+}
+
+TEST(Fonts, ArialResolvesToItselfOrAMetricTwin)
+{
+    const platform::sdl::FontMatch arial = platform::sdl::FontLibrary::resolve("Arial");
+    EXPECT_FALSE(arial.substitute) << arial.family;
+    EXPECT_FALSE(arial.file.empty());
+    const std::string family = arial.family;
+    EXPECT_TRUE(family == "Arial" || family == "Liberation Sans" || family == "Arimo") << family;
+
+    const platform::sdl::FontMatch unknown = platform::sdl::FontLibrary::resolve("No Such Face At All");
+    EXPECT_TRUE(unknown.substitute);
+    EXPECT_FALSE(unknown.file.empty());
+}
+
+TEST(Fonts, LibraryStopsWhenTheLastContextAndFontGo)
+{
+    ASSERT_EQ(TTF_WasInit(), 0);
+    SurfacePtr surface = makeSurface(SDL_PIXELFORMAT_RGB888);
+    std::unique_ptr<platform::Font> survivor;
+    {
+        auto context = platform::sdl::createDrawContext(surface.get());
+        survivor = context->createFont("Arial", 16);
+        EXPECT_GT(TTF_WasInit(), 0);
+        // The same face and height comes from the cache.
+        auto again = context->createFont("Arial", 16);
+    }
+    EXPECT_GT(TTF_WasInit(), 0);  // the font still holds the library
+    survivor.reset();
+    EXPECT_EQ(TTF_WasInit(), 0);
+
+    // A context without a font of its own draws with a default one.
+    auto context = platform::sdl::createDrawContext(surface.get());
+    context->setTextColour(0xFFFFFF);
+    context->drawText(Rect{0, 0, 200, 100}, TextAlign::Left, "x", 1);
+    EXPECT_FALSE(inkBounds(surface.get()).isEmpty());
+    context.reset();
+    EXPECT_EQ(TTF_WasInit(), 0);
+}
+
+}  // namespace

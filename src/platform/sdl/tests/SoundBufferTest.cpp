@@ -1,0 +1,135 @@
+// Sound buffers on the SDL2_mixer device, with the dummy audio driver standing in for a card.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "platform/sdl/SdlAudio.h"
+
+namespace {
+
+using platform::SoundBuffer;
+using platform::WaveFormat;
+using platform::sdl::playingVoices;
+
+class SoundBuffers : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        device = platform::sdl::createSoundDevice(WaveFormat{1, 22050, 16});
+        ASSERT_TRUE(device);
+    }
+
+    // A tone of `seconds` in the given format, filled through lock and unlock.
+    std::unique_ptr<SoundBuffer> tone(const WaveFormat& format, double seconds)
+    {
+        const std::uint32_t frames = static_cast<std::uint32_t>(format.sampleRate * seconds);
+        const std::uint32_t bytes = frames * static_cast<std::uint32_t>(format.channels * format.bitsPerSample / 8);
+        auto buffer = device->createBuffer(format, bytes, false);
+        if (!buffer)
+            return nullptr;
+        std::uint8_t* bits = nullptr;
+        std::uint32_t size = 0;
+        EXPECT_TRUE(buffer->lock(bits, size));
+        EXPECT_EQ(size, bytes);
+        for (std::uint32_t i = 0; i < size; ++i)
+            bits[i] = static_cast<std::uint8_t>((i * 7) & 0x3F);
+        EXPECT_TRUE(buffer->unlock(size));
+        return buffer;
+    }
+
+    static bool waitFor(const std::function<bool()>& condition)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (condition())
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return false;
+    }
+
+    std::unique_ptr<platform::SoundDevice> device;
+};
+
+TEST_F(SoundBuffers, AShortEffectEnds)
+{
+    auto effect = tone(WaveFormat{1, 22050, 16}, 0.05);
+    ASSERT_TRUE(effect);
+    ASSERT_TRUE(effect->play(false));
+    EXPECT_TRUE(waitFor([&] { return !effect->isPlaying(); }));
+    EXPECT_EQ(playingVoices(), 0);
+}
+
+TEST_F(SoundBuffers, LockedOrLostBuffersDoNotPlay)
+{
+    auto effect = tone(WaveFormat{1, 11025, 8}, 1.0);
+    ASSERT_TRUE(effect);
+    std::uint8_t* bits = nullptr;
+    std::uint32_t size = 0;
+    ASSERT_TRUE(effect->lock(bits, size));
+    EXPECT_FALSE(effect->lock(bits, size));
+    EXPECT_FALSE(effect->play(false));
+    ASSERT_TRUE(effect->unlock(size));
+    EXPECT_FALSE(effect->unlock(size));
+
+    ASSERT_TRUE(effect->play(false));
+    platform::sdl::loseSoundBuffer(*effect);
+    EXPECT_TRUE(effect->isLost());
+    EXPECT_FALSE(effect->isPlaying());
+    EXPECT_FALSE(effect->play(false));
+    EXPECT_FALSE(effect->setPosition(0));
+    EXPECT_FALSE(effect->lock(bits, size));
+    ASSERT_TRUE(effect->restore());
+    EXPECT_FALSE(effect->isLost());
+    EXPECT_TRUE(effect->play(false));
+}
+
+TEST_F(SoundBuffers, UnplayableFormatsAndSizesAreRefused)
+{
+    EXPECT_FALSE(device->createBuffer(WaveFormat{1, 22050, 24}, 100, false));
+    EXPECT_FALSE(device->createBuffer(WaveFormat{0, 22050, 16}, 100, false));
+    EXPECT_FALSE(device->createBuffer(WaveFormat{1, 0, 16}, 100, false));
+    EXPECT_FALSE(device->createBuffer(WaveFormat{1, 22050, 16}, 0, false));
+    EXPECT_FALSE(device->createBuffer(WaveFormat{1, 22050, 16}, 0xFFFFFFFFu, false));
+    // An odd byte count plays its whole frames.
+    auto odd = device->createBuffer(WaveFormat{1, 22050, 16}, 1001, false);
+    ASSERT_TRUE(odd);
+    EXPECT_TRUE(odd->play(false));
+}
+
+TEST_F(SoundBuffers, BufferMayOutliveTheDevice)
+{
+    auto effect = tone(WaveFormat{1, 22050, 16}, 1.0);
+    ASSERT_TRUE(effect);
+    ASSERT_TRUE(effect->play(false));
+    device.reset();
+    EXPECT_TRUE(effect->isPlaying());
+    effect.reset();
+    EXPECT_EQ(playingVoices(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SoundDevice, NoDeviceWhenTheDriverCannotOpen)
+{
+    const char* previous = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = previous ? previous : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    EXPECT_FALSE(platform::sdl::createSoundDevice(platform::WaveFormat{1, 22050, 16}));
+    EXPECT_EQ(platform::sdl::playingVoices(), 0);
+    if (previous)
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
+}
+
+}  // namespace

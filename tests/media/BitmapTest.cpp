@@ -1,0 +1,238 @@
+// Pictures on the real SDL layer, headless: loading, cells, clipping, keys and the blend.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "media/Bitmap.h"
+#include "media/PixelPacking.h"
+#include "platform/Surface.h"
+#include "platform/sdl/SdlPlatform.h"
+#include "support/HeadlessApp.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+// Colour of a picture pixel that tells where it came from.
+std::uint32_t where(int x, int y) { return (static_cast<std::uint32_t>(x * 5 + 10) << 16) | (static_cast<std::uint32_t>(y * 5 + 10) << 8) | 0x80u; }
+
+std::uint32_t rawOf(platform::Surface& surface, int x, int y)
+{
+    platform::LockedPixels locked;
+    if (!surface.lock(platform::Rect{x, y, x + 1, y + 1}, locked))
+        return 0xDEADBEEF;
+    std::uint32_t value = 0;
+    for (int i = 0; i < surface.getBitsPerPixel() / 8; ++i)
+        value |= static_cast<std::uint32_t>(locked.bits[i]) << (8 * i);
+    surface.unlock();
+    return value;
+}
+
+class Pictures : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        app = std::make_unique<HeadlessApp>(GetParam());
+        ASSERT_TRUE(app->app().initialised);
+        ASSERT_EQ(app->app().bitsPerPixel, GetParam());
+        // 5 x 2 cells of 10 x 10; cell (0, 0) has a black square in its middle.
+        path = (folder.path() / "cells.bmp").string();
+        writeBitmapFile(path, 50, 20, [](int x, int y) {
+            if (x >= 3 && x < 7 && y >= 3 && y < 7)
+                return 0u;
+            return where(x, y);
+        });
+    }
+    void clear(std::uint32_t colour) { ASSERT_TRUE(app->app().fillRect(0, 0, 800, 600, static_cast<int>(colour))); }
+    std::uint32_t backRaw(int x, int y) { return app->pixel(x, y); }
+    std::uint32_t pictureRaw(Bitmap& bitmap, int x, int y) { return rawOf(*bitmap.getSurface(), x, y); }
+
+    TemporaryFolder folder;
+    std::unique_ptr<HeadlessApp> app;
+    std::string path;
+};
+
+TEST_P(Pictures, FramesRunRowByRow)
+{
+    Bitmap bitmap(path.c_str(), 50, 20, 5, 2, 10);
+    ASSERT_TRUE(bitmap.createSurface());
+    clear(0);
+    ASSERT_TRUE(bitmap.drawCell(100, 100, 7));  // row 1, column 2
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            ASSERT_EQ(backRaw(100 + x, 100 + y), pictureRaw(bitmap, 20 + x, 10 + y)) << x << "," << y;
+    EXPECT_EQ(app->colourAt(110, 100), 0u);
+}
+
+TEST_P(Pictures, CellsPartlyOffScreenDrawTheirInnerPartInBothPaths)
+{
+    Bitmap bitmap(path.c_str(), 50, 20, 5, 2, 10);
+    ASSERT_TRUE(bitmap.createSurface());
+    for (int alpha : {128, 127}) {
+        clear(0);
+        // Frame 6 (row 1, column 1) with its top-left at (-4, -3).
+        if (alpha == 128)
+            ASSERT_TRUE(bitmap.drawCell(-4, -3, 6));
+        else
+            ASSERT_TRUE(bitmap.drawCellBlended(-4, -3, 6, alpha));
+        for (int y = 0; y < 7; ++y) {
+            for (int x = 0; x < 6; ++x) {
+                const std::uint32_t source = pictureRaw(bitmap, 10 + 4 + x, 10 + 3 + y);
+                if (alpha == 128)
+                    ASSERT_EQ(backRaw(x, y), source) << x << "," << y;
+                else
+                    ASSERT_NE(app->colourAt(x, y), 0u) << x << "," << y;
+            }
+        }
+        EXPECT_EQ(app->colourAt(6, 0), 0u);
+        EXPECT_EQ(app->colourAt(0, 7), 0u);
+        // And at the far corner of the screen.
+        ASSERT_TRUE(bitmap.drawCellBlended(795, 596, 1, alpha));
+        ASSERT_TRUE(bitmap.drawCell(795, 596, 1));
+    }
+}
+
+TEST_P(Pictures, ClipRectanglesThatMissDrawNothing)
+{
+    Bitmap bitmap(path.c_str(), 50, 20, 5, 2, 10);
+    ASSERT_TRUE(bitmap.createSurface());
+    clear(0x0000FF);
+    const std::uint32_t blue = backRaw(50, 50);
+    EXPECT_TRUE(bitmap.drawCellClipped(50, 50, 200, 200, 300, 300, 3));
+    EXPECT_TRUE(bitmap.drawCellBlendedClipped(50, 50, 200, 200, 300, 300, 3, 64));
+    EXPECT_TRUE(bitmap.drawCellBlended(900, 50, 3, 64));
+    EXPECT_TRUE(bitmap.drawCellBlendedClipped(50, 50, 0, 0, 0, 600, 3, 64));
+    for (int y = 48; y < 62; ++y)
+        for (int x = 48; x < 62; ++x)
+            ASSERT_EQ(backRaw(x, y), blue);
+
+    // A clip inside the cell draws just that part.
+    EXPECT_TRUE(bitmap.drawCellClipped(50, 50, 52, 53, 55, 56, 3));
+    EXPECT_EQ(backRaw(52, 53), pictureRaw(bitmap, 32, 3));
+    EXPECT_EQ(backRaw(54, 55), pictureRaw(bitmap, 34, 5));
+    EXPECT_EQ(backRaw(51, 53), blue);
+    EXPECT_EQ(backRaw(55, 53), blue);
+    EXPECT_EQ(backRaw(52, 56), blue);
+}
+
+TEST_P(Pictures, ColourKeyLeavesBlackOutButTheBlendMixesIt)
+{
+    Bitmap keyed(path.c_str(), 50, 20, 5, 2, 10, 0, 0);
+    ASSERT_TRUE(keyed.createSurface());
+    clear(0x00FF00);
+    const std::uint32_t green = backRaw(0, 0);
+    ASSERT_TRUE(keyed.drawCell(0, 0, 0));
+    EXPECT_EQ(backRaw(4, 4), green);                       // black: the back shows through
+    EXPECT_EQ(backRaw(1, 1), pictureRaw(keyed, 1, 1));     // others are copied
+
+    clear(0x00FF00);
+    ASSERT_TRUE(keyed.drawCellBlended(0, 0, 0, 64));
+    // Black mixed in at half strength halves the green.
+    const std::uint32_t mixed = app->colourAt(4, 4);
+    EXPECT_EQ(mixed & 0xFF00FFu, 0u);
+    EXPECT_NEAR(static_cast<int>((mixed >> 8) & 0xFF), 0x7F, 4);
+}
+
+TEST_P(Pictures, BlendMatchesHandWorkedPixels)
+{
+    Bitmap bitmap(path.c_str(), 50, 20, 5, 2, 10);
+    ASSERT_TRUE(bitmap.createSurface());
+    const int depth = GetParam();
+    for (int alpha : {0, 1, 64, 100, 127, 128}) {
+        clear(0x00C08040);
+        const std::uint32_t d = backRaw(20, 20);
+        ASSERT_TRUE(bitmap.drawCellBlended(20, 20, 0, alpha));
+        const std::uint32_t s = pictureRaw(bitmap, 1, 1);
+        const std::uint32_t got = backRaw(21, 21);
+        std::uint32_t expected = 0;
+        if (depth == 16) {
+            const std::uint32_t masks[3] = {0xF800, 0x07E0, 0x001F};
+            for (std::uint32_t mask : masks)
+                expected |= (((d & mask) * static_cast<std::uint32_t>(128 - alpha) + (s & mask) * static_cast<std::uint32_t>(alpha)) / 128) & mask;
+        } else {
+            for (int byte = 0; byte < depth / 8; ++byte) {
+                const std::uint32_t db = (d >> (8 * byte)) & 0xFF;
+                const std::uint32_t sb = (s >> (8 * byte)) & 0xFF;
+                expected |= ((sb * static_cast<std::uint32_t>(alpha) + db * static_cast<std::uint32_t>(128 - alpha)) / 128) << (8 * byte);
+            }
+        }
+        EXPECT_EQ(got, expected) << "alpha " << alpha;
+        if (alpha == 0) {
+            EXPECT_EQ(got, d);
+        }
+        if (alpha == 128) {
+            EXPECT_EQ(got, s);
+        }
+    }
+}
+
+TEST_P(Pictures, PicturesAreScaledToTheirDeclaredSize)
+{
+    // Left half red, right half blue, at twice and at half the declared size.
+    const auto halves = [](int width) {
+        return [width](int x, int) { return x < width / 2 ? 0xFF0000u : 0x0000FFu; };
+    };
+    const std::string large = (folder.path() / "large.bmp").string();
+    const std::string small = (folder.path() / "small.bmp").string();
+    writeBitmapFile(large, 80, 40, halves(80));
+    writeBitmapFile(small, 20, 10, halves(20));
+    for (const std::string& file : {large, small}) {
+        Bitmap bitmap(file.c_str(), 40, 20, 1, 1, 1);
+        ASSERT_TRUE(bitmap.createSurface()) << file;
+        clear(0);
+        ASSERT_TRUE(bitmap.drawCell(0, 0, 0));
+        EXPECT_EQ(app->colourAt(2, 2) & 0xF0F0F0u, 0xF00000u) << file;
+        EXPECT_EQ(app->colourAt(37, 17) & 0xF0F0F0u, 0x0000F0u) << file;
+        EXPECT_EQ(app->colourAt(40, 0), 0u) << file;
+    }
+}
+
+TEST_P(Pictures, MissingOrGarbageFilesReportFalseSafely)
+{
+    const std::string garbage = (folder.path() / "garbage.bmp").string();
+    writeBytes(garbage, std::vector<std::uint8_t>{'B', 'M', 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    const std::string truncated = (folder.path() / "truncated.bmp").string();
+    writeBitmapFile(truncated, 50, 20, where);
+    std::filesystem::resize_file(truncated, 300);
+    const std::string missing = (folder.path() / "missing.bmp").string();
+    for (const std::string& file : {missing, garbage, truncated}) {
+        Bitmap bitmap(file.c_str(), 50, 20, 5, 2, 10);
+        EXPECT_FALSE(bitmap.createSurface()) << file;
+        ASSERT_NE(bitmap.getSurface(), nullptr) << file;
+        EXPECT_FALSE(bitmap.loadPicture());
+        // The widget goes on drawing from it.
+        EXPECT_TRUE(bitmap.drawCell(10, 10, 3));
+        EXPECT_TRUE(bitmap.drawCellBlended(10, 10, 3, 50));
+    }
+    Bitmap none(missing.c_str(), 50, 20, 5, 2, 10);
+    EXPECT_FALSE(none.drawCell(0, 0, 0));  // no surface yet
+    EXPECT_FALSE(none.drawCellBlended(0, 0, 0, 64));
+    EXPECT_TRUE(none.releaseSurface());
+}
+
+TEST_P(Pictures, FramesBeyondThePictureAndLostSurfaces)
+{
+    Bitmap bitmap(path.c_str(), 50, 20, 5, 2, 10);
+    ASSERT_TRUE(bitmap.createSurface());
+    // Frame 12 lies below the picture: nothing to draw, and nothing read outside it.
+    EXPECT_TRUE(bitmap.drawCell(10, 10, 12));
+    EXPECT_TRUE(bitmap.drawCellBlended(10, 10, 12, 64));
+
+    // A lost picture is restored with its picture on the next draw.
+    platform::sdl::loseSurface(*bitmap.getSurface());
+    clear(0);
+    ASSERT_TRUE(bitmap.drawCell(0, 0, 7));
+    EXPECT_EQ(backRaw(1, 1), pictureRaw(bitmap, 21, 11));
+    platform::sdl::loseSurface(*bitmap.getSurface());
+    ASSERT_TRUE(bitmap.drawCellBlended(0, 0, 7, 128));
+    EXPECT_EQ(backRaw(1, 1), pictureRaw(bitmap, 21, 11));
+
+    // Released and created again, as around a display switch.
+    EXPECT_TRUE(bitmap.releaseSurface());
+    EXPECT_EQ(bitmap.getSurface(), nullptr);
+    EXPECT_TRUE(bitmap.createSurface());
+    EXPECT_TRUE(bitmap.createSurface());
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, Pictures, ::testing::Values(16, 24, 32));
+
+}  // namespace

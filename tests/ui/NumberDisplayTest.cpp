@@ -1,0 +1,138 @@
+// The digit row: clamping, hidden zeros, the minus cell and alignment between bounds.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "media/Bitmap.h"
+#include "ui/NumberDisplay.h"
+
+namespace {
+
+// A ten-cell strip of 10 x 12 cells, as the game's small digits; no surface is needed.
+Bitmap tenCells() { return Bitmap("digits.bmp", 100, 12, 10, 1, 10); }
+
+std::vector<int> frames(NumberDisplay& display)
+{
+    std::vector<int> shown;
+    for (int k = 0; k < display.getChildCount(); ++k)
+        shown.push_back(display.getChild(k)->getFrame());
+    return shown;
+}
+
+std::vector<int> alphas(NumberDisplay& display)
+{
+    std::vector<int> shown;
+    for (int k = 0; k < display.getChildCount(); ++k)
+        shown.push_back(display.getChild(k)->getAlpha());
+    return shown;
+}
+
+TEST(NumberDisplay, HiddenLeadingZerosAndWidth)
+{
+    Bitmap strip = tenCells();
+    NumberDisplay display(nullptr, 0, 0, &strip, 4, 42, true, 0, 0, 0);
+    EXPECT_EQ(frames(display), (std::vector<int>{0, 0, 4, 2}));
+    EXPECT_EQ(alphas(display), (std::vector<int>{0, 0, 128, 128}));
+    EXPECT_EQ(display.getWidth(), 20);
+    EXPECT_EQ(display.getHeight(), 12);
+    EXPECT_FALSE(display.getHasBitmap());
+
+    display.setValue(0);
+    EXPECT_EQ(alphas(display), (std::vector<int>{0, 0, 0, 128}));
+    EXPECT_EQ(display.getWidth(), 10);
+
+    // Growing again shows the cells that were hidden; inner zeros stay visible.
+    display.setValue(1005);
+    EXPECT_EQ(frames(display), (std::vector<int>{1, 0, 0, 5}));
+    EXPECT_EQ(alphas(display), (std::vector<int>{128, 128, 128, 128}));
+    EXPECT_EQ(display.getWidth(), 40);
+
+    NumberDisplay shown(nullptr, 0, 0, &strip, 3, 7, false, 0, 0, 0);
+    EXPECT_EQ(alphas(shown), (std::vector<int>{128, 128, 128}));
+    EXPECT_EQ(shown.getWidth(), 30);
+}
+
+TEST(NumberDisplay, ClampsToItsDigits)
+{
+    Bitmap strip = tenCells();
+    NumberDisplay display(nullptr, 0, 0, &strip, 3, 1234, false, 0, 0, 0);
+    EXPECT_EQ(display.getMinValue(), -99);
+    EXPECT_EQ(display.getMaxValue(), 999);
+    EXPECT_EQ(display.getValue(), 999);
+    EXPECT_EQ(frames(display), (std::vector<int>{9, 9, 9}));
+    display.setValue(-5000);
+    EXPECT_EQ(display.getValue(), -99);
+}
+
+TEST(NumberDisplay, MinusCell)
+{
+    // An eleven-cell strip with a minus sign in cell 10.
+    Bitmap withMinus("digits.bmp", 110, 12, 11, 1, 11);
+    NumberDisplay display(nullptr, 0, 0, &withMinus, 3, -5, true, 0, 0, 0);
+    EXPECT_EQ(frames(display), (std::vector<int>{10, 0, 5}));
+    EXPECT_EQ(alphas(display), (std::vector<int>{128, 128, 128}));
+
+    // On the game's ten-cell strips the minus cell is clamped to the last cell.
+    Bitmap strip = tenCells();
+    NumberDisplay plain(nullptr, 0, 0, &strip, 3, -42, false, 0, 0, 0);
+    EXPECT_EQ(frames(plain), (std::vector<int>{9, 4, 2}));
+}
+
+TEST(NumberDisplay, AlignmentFollowsTheDigitCount)
+{
+    Bitmap strip = tenCells();
+    Widget parent(nullptr, 100, 50, nullptr);
+    // Right: the last digit's right edge stays at the bound.
+    NumberDisplay right(&parent, 0, 5, &strip, 4, 100, true, NumberDisplay::AlignRight, 200, 300);
+    auto rightEdge = [&] { return right.getX() + 10 * 4; };
+    EXPECT_EQ(rightEdge(), 300);
+    right.setValue(99);
+    EXPECT_EQ(rightEdge(), 300);
+    EXPECT_EQ(right.getChild(3)->getOriginX() + right.getChild(3)->getX(), 100 + 290);
+
+    // Left: the first visible digit starts at the bound.
+    NumberDisplay left(&parent, 0, 5, &strip, 4, 100, true, NumberDisplay::AlignLeft, 200, 300);
+    auto firstVisible = [&](NumberDisplay& d) {
+        for (int k = 0; k < d.getChildCount(); ++k)
+            if (d.getChild(k)->getAlpha() != 0)
+                return d.getX() + 10 * k;
+        return -1;
+    };
+    EXPECT_EQ(firstVisible(left), 200);
+    left.setValue(99);
+    EXPECT_EQ(firstVisible(left), 200);
+    left.setValue(5);
+    EXPECT_EQ(firstVisible(left), 200);
+
+    // Centre: the visible digits sit in the middle of the bounds.
+    NumberDisplay centre(&parent, 0, 5, &strip, 4, 42, true, NumberDisplay::AlignCentre, 200, 300);
+    EXPECT_EQ(firstVisible(centre), 240);
+    centre.setValue(123);
+    EXPECT_EQ(firstVisible(centre), 235);
+
+    // Other alignments leave x alone.
+    NumberDisplay fixed(&parent, 17, 5, &strip, 4, 42, true, 0, 200, 300);
+    EXPECT_EQ(fixed.getX(), 17);
+}
+
+TEST(NumberDisplay, SetBoundsAloneMovesNothing)
+{
+    Bitmap strip = tenCells();
+    NumberDisplay display(nullptr, 0, 0, &strip, 3, 7, true, NumberDisplay::AlignRight, 0, 100);
+    const int before = display.getX();
+    display.setBounds(0, 400);
+    EXPECT_EQ(display.getX(), before);
+    display.setValue(7);
+    EXPECT_EQ(display.getX(), 400 - 30);
+}
+
+TEST(NumberDisplay, IntegerPower)
+{
+    EXPECT_EQ(NumberDisplay::integerPower(10, 0), 1);
+    EXPECT_EQ(NumberDisplay::integerPower(10, -3), 1);
+    EXPECT_EQ(NumberDisplay::integerPower(10, 4), 10000);
+    EXPECT_EQ(NumberDisplay::integerPower(2, 10), 1024);
+}
+
+}  // namespace
