@@ -8,6 +8,8 @@
 #include "media/PixelPacking.h"
 #include "media/TranslucentBlend.h"
 #include "platform/win32/DirectDrawDevice.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 using kelvary_test::DirectDrawFixture;
 using kelvary_test::pixelAt;
@@ -151,4 +153,27 @@ TEST_F(Surface565, KeyedBlitsSkipBlackAndAreCutToTheTarget)
     EXPECT_EQ(pixelAt(*back, 1, 9), 0u);
     // Wholly outside: nothing to do, and no failure.
     EXPECT_TRUE(back->blit(*picture, platform::Rect{0, 0, 4, 4}, 30, 30, false));
+}
+
+TEST_F(Surface565, PicturesAreLoadedFromTheirFileAndScaledToTheSurface)
+{
+    TemporaryFolder folder;
+    const auto file = (folder.path() / "halves.bmp").string();
+    writeBitmapFile(file, 8, 4, [](int x, int) { return x < 4 ? 0x00FF0000u : 0x000000FFu; });
+
+    auto surface = directDraw.surface565(16, 8);  // twice the file's size
+    ASSERT_NE(surface, nullptr);
+    ASSERT_TRUE(surface->fill(platform::Rect{0, 0, 16, 8}, 0));
+    ASSERT_TRUE(surface->loadPicture(file.c_str()));
+    // (The stretch may soften the seam between the halves, so the checks keep off it.)
+    EXPECT_EQ(pixelAt(*surface, 0, 0), packColour(0x00FF0000, 16));
+    EXPECT_EQ(pixelAt(*surface, 5, 7), packColour(0x00FF0000, 16));
+    EXPECT_EQ(pixelAt(*surface, 10, 0), packColour(0x000000FF, 16));
+    EXPECT_EQ(pixelAt(*surface, 15, 7), packColour(0x000000FF, 16));
+
+    // A missing or broken file loads nothing and leaves the surface as it was.
+    EXPECT_FALSE(surface->loadPicture((folder.path() / "missing.bmp").string().c_str()));
+    writeBytes(folder.path() / "broken.bmp", std::vector<std::uint8_t>{'B', 'M', 1, 2, 3});
+    EXPECT_FALSE(surface->loadPicture((folder.path() / "broken.bmp").string().c_str()));
+    EXPECT_EQ(pixelAt(*surface, 0, 0), packColour(0x00FF0000, 16));
 }
