@@ -1,9 +1,20 @@
 // Which screen the host builds for each screen number.
+#include "game/GameScreen.h"
+#include "screens/MainMenu.h"
 #include "ui/ScreenHost.h"
+#include "ui/SplashScreen.h"
 
-std::unique_ptr<Widget> ScreenHost::makeGameScreen(ScreenHost& /*host*/, int /*screen*/)
+std::unique_ptr<Widget> ScreenHost::makeGameScreen(ScreenHost& host, int screen)
 {
-    // The splash (0), the main menu (1) and the game (2) are added here as they are built;
-    // an empty slot draws nothing and takes no input.
-    return nullptr;
+    switch (screen) {
+    case SplashScreenNumber:
+        return std::make_unique<SplashScreen>(&host, 0, 0, host.getWidth(), host.getHeight());
+    case MainMenuNumber:
+        return std::make_unique<MainMenu>(&host, 0, 0);
+    case GameScreenNumber:
+        return std::make_unique<GameScreen>(&host, 0, 0);
+    default:
+        // No other screen exists: an empty slot draws nothing and takes no input.
+        return nullptr;
+    }
 }

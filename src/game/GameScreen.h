@@ -1,0 +1,134 @@
+#pragma once
+
+#include <memory>
+
+#include "game/BoardListener.h"
+#include "game/BoardRules.h"
+#include "media/Bitmap.h"
+#include "media/SoundEffect.h"
+#include "ui/Widget.h"
+
+class NumberDisplay;
+class SquareList;
+
+// Shared by every game screen of the run: which of its first two frames the special block
+// shows next.
+extern bool blinkPhase;
+
+// Screen 2: a game in play.  The 8 × 8 field in the middle, the time bar above it, six
+// counters in the side columns, the sound, full-screen, exit and logo buttons, the special
+// block, the rising points popup and, once the time is up, the end-of-game panel on top.
+// The board rules own the play; this screen drives them each tick, turns the mouse and the
+// hint key into their moves, and shows, sounds and ends what they report.
+class GameScreen : public Widget, public BoardListener {
+public:
+    enum Child {
+        Background = 0,
+        LevelDisplay = 1,
+        ScoreDisplay = 2,
+        RemovedDisplay = 3,
+        TargetDisplay = 4,
+        ComboDisplay = 5,
+        ChainDisplay = 6,
+        SoundButton = 7,
+        FullScreenButton = 8,
+        ExitButton = 9,
+        LogoButton = 10,
+        SpecialBlock = 11,
+        FirstCell = 12,
+        PointsPopup = FirstCell + BoardRules::cellCount,
+        Panel = PointsPopup + 1,
+    };
+    static constexpr int childTotal = BoardRules::cellCount + 14;
+    static_assert(Panel == childTotal - 1, "the panel takes the last slot");
+
+    // Layout (screen pixels).
+    static constexpr int topRowY = 50;
+    static constexpr int timeBarX = 200;
+    static constexpr int timeBarMaxWidth = 400;
+    static constexpr int timeBarHeight = 10;
+    static constexpr int leftColumnLeft = 20;
+    static constexpr int leftColumnRight = 140;
+    static constexpr int rightColumnLeft = 660;
+    static constexpr int rightColumnRight = 780;
+    static constexpr int removedRowY = 130;
+    static constexpr int targetRowY = 210;
+    static constexpr int comboRowY = 470;
+    static constexpr int chainRowY = 550;
+    static constexpr int specialBlockY = 160;
+
+    // The end-of-game box.
+    static constexpr int panelX = 200;
+    static constexpr int panelY = 220;
+    static constexpr int panelWidth = 400;
+    static constexpr int panelHeight = 260;
+    static constexpr int panelFillColour = 0x000022;
+    static constexpr int panelBorderColour = 0xFF9900;
+    static constexpr int panelBorderWidth = 2;
+
+    static constexpr int hintColour = 0xFF0000;
+    static constexpr int cursorColour = 0xFFFFFF;
+
+    // The maker's web page, opened by the logo button.
+    static constexpr const char* makerWebPage = "https://www.harrowdine.example/kelvary/";
+
+    GameScreen(Widget* parent, int x, int y);
+    ~GameScreen() override;
+
+    void update() override;
+    bool draw() override;
+    void handleEvent(int eventCode) override;
+    void onChildFinished(Widget* child, int result) override;
+    virtual void setUp();
+
+    // What the board rules report.
+    void counterChanged(BoardCounter counter, int value) override;
+    void showPointsPopup() override;
+    void hidePointsPopup() override;
+    void playSound(BoardSound sound) override;
+    void gameOver(int finalScore) override;
+
+    bool drawTimeBar();
+    void drawCursor();
+    void drawOutlines(const SquareList& list, int count, int penWidth, int colour);
+    void floatPointsPopup();
+    void blinkSpecial();
+    // Index of the button (children 7 to 10) containing the point, relative to the screen; -1
+    // if none.
+    int buttonAt(int px, int py);
+    void highlightButton(int index);
+    void unhighlightButtons();
+    void pressButton(int index);
+    void openPanel();
+
+    BoardRules& getRules() { return *rules; }
+    Widget* getPanel() const { return getChild(Panel); }
+    int getHoverX() const { return hoverX; }
+    int getHoverY() const { return hoverY; }
+
+private:
+    NumberDisplay* display(int index) const;
+    SoundEffect* soundFor(BoardSound sound) const;
+
+    // The pictures are described here and loaded by `setUp`; the screen owns them, its
+    // widgets only borrow them.
+    Bitmap fieldBitmap{"field.bmp", 800, 600, 1, 1, 1};
+    Bitmap blocksBitmap{"blocks.bmp", 150, 240, 5, 8, 40, 0, 0};
+    Bitmap digitsBitmap{"digits.bmp", 100, 12, 10, 1, 10};
+    Bitmap bigDigitsBitmap{"digits2.bmp", 160, 20, 10, 1, 10, 0, 0};
+    Bitmap soundBitmap{"sound.bmp", 104, 68, 1, 4, 4, 0, 0};
+    Bitmap fullScreenBitmap{"fullscreen.bmp", 103, 72, 1, 4, 4, 0, 0};
+    Bitmap exitBitmap{"exit2.bmp", 54, 32, 1, 2, 2};
+    Bitmap logoButtonBitmap{"harrowdine.bmp", 138, 58, 1, 2, 2};
+
+    std::unique_ptr<SoundEffect> firstChainSound;
+    std::unique_ptr<SoundEffect> chainSound;
+    std::unique_ptr<SoundEffect> longChainSound;
+    std::unique_ptr<SoundEffect> specialSound;
+    std::unique_ptr<SoundEffect> bigClearSound;
+    std::unique_ptr<SoundEffect> timeUpSound;
+
+    std::unique_ptr<BoardRules> rules;
+    int hoverX = -1;
+    int hoverY = -1;
+};

@@ -1,0 +1,134 @@
+#include <string>
+
+#include "ScreenTestSupport.h"
+#include "screens/GameOverPanel.h"
+#include "screens/HighScoreTable.h"
+#include "screens/TextField.h"
+
+namespace screens_test {
+namespace {
+
+// Stands in for the game screen: the panel in its last slot takes every event, and its
+// report is recorded and answered by deleting it.
+class PanelOwner : public Widget {
+public:
+    PanelOwner() : Widget(nullptr, 0, 0, nullptr) { allocateChildren(1); }
+    void open(std::uint32_t score)
+    {
+        replaceChild(0, std::make_unique<GameOverPanel>(this, 200, 220, 400, 260, 0x000022, 0xFF9900, 2, score));
+    }
+    GameOverPanel* panel() { return static_cast<GameOverPanel*>(getChild(0)); }
+    void handleEvent(int eventCode) override
+    {
+        if (Widget* open = getChild(0))
+            open->handleEvent(eventCode);
+    }
+    void onChildFinished(Widget* child, int result) override
+    {
+        results.push_back(result);
+        if (child == getChild(0))
+            replaceChild(0, nullptr);
+    }
+    std::vector<int> results;
+};
+
+// The panel at (200, 220), 400 x 260.
+constexpr int qualifyingOkX = 389 + 5, qualifyingOkY = 440 + 5;
+constexpr int tipsOkX = 389 + 5, tipsOkY = 409 + 5;
+
+class GameOverPanelTest : public ScreenTest {
+protected:
+    GameOverPanel& open(std::uint32_t score)
+    {
+        owner = new PanelOwner;
+        rootWidget = owner;
+        owner->open(score);
+        return *owner->panel();
+    }
+    HighScoreTable stored()
+    {
+        HighScoreTable table;
+        table.load();
+        return table;
+    }
+    PanelOwner* owner = nullptr;
+};
+
+TEST_F(GameOverPanelTest, TheFirstGameEverQualifiesAgainstTheDefaultsAndStoresTheTypedName)
+{
+    GameOverPanel& panel = open(70000);
+    ASSERT_TRUE(panel.getIsHighScore());
+    EXPECT_TRUE(storedValueExists(app(), "name9"));  // the defaults were stored at set-up
+    ASSERT_NE(panel.getNameField(), nullptr);
+
+    type("Ada\r");
+    keyDown(platform::vk::Enter);  // Enter confirms nothing
+    keyDown(platform::vk::Left);
+    keyDown(platform::vk::Backspace);
+    type("n");
+    EXPECT_STREQ(panel.getNameField()->getTextBuffer(), "Ana");
+    EXPECT_TRUE(owner->results.empty());
+
+    caretBlinkPhase = true;
+    ASSERT_TRUE(frame());
+    EXPECT_EQ(colourAt(200, 220), 0xFF9900u);
+    EXPECT_EQ(colourAt(210, 230), 0x000022u);
+    EXPECT_EQ(colourAt(500, 384), 0xFFFFFFu);  // the name field's fill
+    EXPECT_GT(countOther(255, 377, 300, 392, 0xFFFFFF), 0);  // the typed name
+    screenshot("gameover-congratulations");
+
+    move(qualifyingOkX, qualifyingOkY);
+    EXPECT_EQ(panel.getChild(0)->getFrame(), 1);
+    move(qualifyingOkX, qualifyingOkY + 20);
+    EXPECT_EQ(panel.getChild(0)->getFrame(), 0);
+    click(300, 300);  // not on OK
+    EXPECT_TRUE(owner->results.empty());
+
+    click(qualifyingOkX, qualifyingOkY);
+    EXPECT_EQ(owner->results, std::vector<int>{10});
+    EXPECT_EQ(owner->panel(), nullptr);
+    const HighScoreTable after = stored();
+    EXPECT_STREQ(after.names[5], "Ana");
+    EXPECT_EQ(after.scores[5], 70000u);
+    EXPECT_STREQ(after.names[4], "Dravi");
+    EXPECT_STREQ(after.names[6], "Dravi");
+}
+
+TEST_F(GameOverPanelTest, AScoreEqualToTheTenthShowsTheTipsAndStoresNothing)
+{
+    HighScoreTable table;
+    table.reset();
+    GameOverPanel& panel = open(4000);
+    ASSERT_FALSE(panel.getIsHighScore());
+    EXPECT_EQ(panel.getNameField(), nullptr);
+    EXPECT_EQ(panel.getChildCount(), 3);
+
+    type("Bob");
+    keyDown(platform::vk::Backspace);
+    ASSERT_TRUE(frame());
+    EXPECT_EQ(colourAt(210, 230), 0x000022u);
+    screenshot("gameover-tips");
+
+    move(tipsOkX, tipsOkY);
+    EXPECT_EQ(panel.getChild(0)->getFrame(), 1);
+    press(tipsOkX, tipsOkY);
+    EXPECT_EQ(owner->results, std::vector<int>{10});
+    const HighScoreTable after = stored();
+    EXPECT_STREQ(after.names[9], "Pelko");
+    EXPECT_EQ(after.scores[9], 4000u);
+}
+
+TEST_F(GameOverPanelTest, ANameLeftEmptyIsStoredEmptyAtItsPlace)
+{
+    open(4001);
+    ASSERT_TRUE(owner->panel()->getIsHighScore());
+    click(qualifyingOkX, qualifyingOkY);
+    EXPECT_EQ(owner->results, std::vector<int>{10});
+    const HighScoreTable after = stored();
+    EXPECT_STREQ(after.names[9], "");
+    EXPECT_EQ(after.scores[9], 4001u);
+    EXPECT_EQ(after.scores[8], 6000u);
+}
+
+}  // namespace
+}  // namespace screens_test

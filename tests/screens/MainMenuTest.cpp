@@ -1,0 +1,104 @@
+#include "MenuScreens.h"
+#include "platform/sdl/SdlPlatform.h"
+#include "screens/HighScoreScreen.h"
+#include "screens/OptionsScreen.h"
+
+namespace screens_test {
+namespace {
+
+TEST_F(MenuTest, MovingHighlightsExactlyTheButtonUnderThePointer)
+{
+    openMenu();
+    move(startSpot.x, startSpot.y);
+    EXPECT_EQ(buttonFrame(MainMenu::StartButton), 1);
+    move(highScoresSpot.x, highScoresSpot.y);
+    for (int i = MainMenu::StartButton; i <= MainMenu::ExitButton; ++i)
+        EXPECT_EQ(buttonFrame(i), i == MainMenu::HighScoresButton ? 1 : 0) << i;
+    move(titleSpot.x, titleSpot.y);
+    for (int i = MainMenu::StartButton; i <= MainMenu::ExitButton; ++i)
+        EXPECT_EQ(buttonFrame(i), 0) << i;
+
+    // The highlighted cell is what the frame shows.
+    move(exitSpot.x, exitSpot.y);
+    ASSERT_TRUE(frame());
+    screenshot("menu-exit-highlighted");
+}
+
+TEST_F(MenuTest, AClickOnTheTitleOrAKeyDoesNothing)
+{
+    openMenu();
+    Widget* before = &menu();
+    click(titleSpot.x, titleSpot.y);
+    keyDown(platform::vk::Enter);
+    typeChar('s');
+    EXPECT_TRUE(menuShown());
+    EXPECT_EQ(&menu(), before);
+    EXPECT_EQ(panel(), nullptr);
+    EXPECT_NE(app().window, nullptr);
+}
+
+TEST_F(MenuTest, AnOpenBoxTakesEveryEventAndTheButtonsBehindItDoNothing)
+{
+    openMenu();
+    click(highScoresSpot.x, highScoresSpot.y);
+    ASSERT_NE(dynamic_cast<HighScoreScreen*>(panel()), nullptr);
+    EXPECT_EQ(buttonFrame(MainMenu::HighScoresButton), 1);
+
+    // Start and exit lie under the box: their clicks reach the box, which ignores them.
+    click(startSpot.x, startSpot.y);
+    click(exitSpot.x, exitSpot.y);
+    EXPECT_TRUE(menuShown());
+    EXPECT_NE(app().window, nullptr);
+    EXPECT_EQ(buttonFrame(MainMenu::StartButton), 0);
+
+    // OK closes it; the button highlighted when it opened stays so until the next move.
+    click(highScoresOkSpot.x, highScoresOkSpot.y);
+    EXPECT_EQ(panel(), nullptr);
+    EXPECT_EQ(buttonFrame(MainMenu::HighScoresButton), 1);
+    move(titleSpot.x, titleSpot.y);
+    EXPECT_EQ(buttonFrame(MainMenu::HighScoresButton), 0);
+}
+
+TEST_F(MenuTest, RightAndMiddleClicksActLikeLeftClicks)
+{
+    openMenu();
+    click(optionsSpot.x, optionsSpot.y, 2);
+    ASSERT_NE(dynamic_cast<OptionsScreen*>(panel()), nullptr);
+    click(optionsOkSpot.x, optionsOkSpot.y, 4);
+    EXPECT_EQ(panel(), nullptr);
+    click(highScoresSpot.x, highScoresSpot.y, 4);
+    EXPECT_NE(dynamic_cast<HighScoreScreen*>(panel()), nullptr);
+}
+
+TEST_F(MenuTest, StartBuildsTheGameAndAFinishedGameAFreshMenu)
+{
+    openMenu();
+    click(optionsSpot.x, optionsSpot.y);
+    click(optionsOkSpot.x, optionsOkSpot.y);
+    click(startSpot.x, startSpot.y, 2);
+    EXPECT_EQ(host().getFrame(), ScreenHost::GameScreenNumber);
+    ASSERT_NE(dynamic_cast<StandInGame*>(host().getChild(0)), nullptr);
+
+    move(startSpot.x, startSpot.y);
+    click(400, 300);  // the stand-in game ends and asks for the menu
+    ASSERT_TRUE(menuShown());
+    EXPECT_EQ(panel(), nullptr);
+    for (int i = MainMenu::StartButton; i <= MainMenu::ExitButton; ++i)
+        EXPECT_EQ(buttonFrame(i), 0) << i;
+    EXPECT_TRUE(frame());
+}
+
+TEST_F(MenuTest, HelpOpensTheHelpAndExitEndsTheProgram)
+{
+    openMenu();
+    click(helpSpot.x, helpSpot.y);
+    EXPECT_TRUE(menuShown());
+    EXPECT_EQ(panel(), nullptr);
+    EXPECT_NE(platform::sdl::lastOpenedAddress(headless.platform()).find("index.html"), std::string::npos);
+
+    click(exitSpot.x, exitSpot.y);
+    EXPECT_EQ(app().window, nullptr);
+}
+
+}  // namespace
+}  // namespace screens_test

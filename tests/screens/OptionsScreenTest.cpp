@@ -1,0 +1,138 @@
+#include "MenuScreens.h"
+#include "screens/OptionsScreen.h"
+
+namespace screens_test {
+namespace {
+
+class OptionsTest : public MenuTest {
+protected:
+    OptionsScreen& openOptions()
+    {
+        if (!rootWidget)
+            openMenu();
+        click(optionsSpot.x, optionsSpot.y);
+        return *dynamic_cast<OptionsScreen*>(panel());
+    }
+    int toggleFrame(int index) { return panel()->getChild(index)->getFrame(); }
+    std::uint8_t storedSwitch(const char* name)
+    {
+        std::uint8_t value = 0xAA;
+        app().openSettings();
+        app().readBinary(name, &value, 1);
+        app().closeSettings();
+        return value;
+    }
+};
+
+TEST_F(OptionsTest, TheBoxShowsTheSwitchesAsTheyStand)
+{
+    openMenu();
+    app().hasSound = false;
+    openOptions();
+    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 2);
+    EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 0);
+
+    ASSERT_TRUE(frame());
+    EXPECT_EQ(colourAt(300, 200), 0xFF9900u);  // border
+    EXPECT_EQ(colourAt(499, 300), 0xFF9900u);  // the right edge, 2 pixels wide about x = 500
+    EXPECT_EQ(colourAt(310, 210), 0x000022u);  // fill
+    EXPECT_EQ(colourAt(296, 200), colourAt(296, 190));  // the menu around it
+    screenshot("options-box");
+}
+
+TEST_F(OptionsTest, TheSoundToggleFlipsTheSwitchAtOnceAndShowsItsPlainLookUntilTheNextMove)
+{
+    openOptions();
+    ASSERT_TRUE(app().hasSound);
+    move(soundToggleSpot.x, soundToggleSpot.y);
+    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 1);
+    press(soundToggleSpot.x, soundToggleSpot.y);
+    EXPECT_FALSE(app().hasSound);
+    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 2);
+    move(soundToggleSpot.x + 1, soundToggleSpot.y);
+    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 3);
+
+    // Straight onto the other toggle: only that one is highlighted.
+    move(fullScreenToggleSpot.x, fullScreenToggleSpot.y);
+    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 2);
+    EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 1);
+    EXPECT_EQ(toggleFrame(OptionsScreen::OkButton), 0);
+
+    click(soundToggleSpot.x, soundToggleSpot.y);
+    EXPECT_TRUE(app().hasSound);
+    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 0);
+    EXPECT_EQ(storedSwitch("hasSound"), 1);  // stored only at shutdown
+}
+
+TEST_F(OptionsTest, ClicksBetweenThePicturesAndKeysDoNothing)
+{
+    OptionsScreen& box = openOptions();
+    click(betweenTogglesSpot.x, betweenTogglesSpot.y);
+    click(305, 395);
+    keyDown(platform::vk::Enter);
+    typeChar('x');
+    EXPECT_EQ(panel(), &box);
+    EXPECT_TRUE(app().hasSound);
+    EXPECT_FALSE(app().fullScreen);
+    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 0);
+    EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 0);
+
+    click(optionsOkSpot.x, optionsOkSpot.y);
+    EXPECT_EQ(panel(), nullptr);
+}
+
+TEST_F(OptionsTest, FullScreenThereAndBackKeepsTheBoxOpenAndWorkingAndStoresNothing)
+{
+    OptionsScreen& box = openOptions();
+    click(fullScreenToggleSpot.x, fullScreenToggleSpot.y);
+    EXPECT_TRUE(app().fullScreen);
+    EXPECT_EQ(panel(), &box);
+    EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 2);
+    ASSERT_TRUE(frame());  // the pictures were re-created with the whole tree
+    EXPECT_EQ(colourAt(310, 210), 0x000022u);
+    EXPECT_EQ(storedSwitch("fullScreen"), 0);
+    screenshot("options-box-full-screen");
+
+    move(fullScreenToggleSpot.x, fullScreenToggleSpot.y);
+    EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 3);
+    press(fullScreenToggleSpot.x, fullScreenToggleSpot.y);
+    EXPECT_FALSE(app().fullScreen);
+    EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 0);
+    ASSERT_TRUE(frame());
+    EXPECT_EQ(colourAt(310, 210), 0x000022u);
+
+    click(soundToggleSpot.x, soundToggleSpot.y);  // still working
+    EXPECT_FALSE(app().hasSound);
+    click(optionsOkSpot.x, optionsOkSpot.y);
+    EXPECT_EQ(panel(), nullptr);
+    EXPECT_EQ(storedSwitch("fullScreen"), 0);
+    EXPECT_EQ(storedSwitch("hasSound"), 1);
+}
+
+TEST(Switches, ASecondRunStartsWithTheSwitchesTheFirstLeftAtExit)
+{
+    TemporaryFolder store;
+    {
+        HeadlessApp first(32, store.path());
+        ASSERT_TRUE(first.app().hasSound);
+        ASSERT_FALSE(first.app().fullScreen);
+        auto* host = new ScreenHost(nullptr, 0, 0);
+        rootWidget = host;
+        host->setFrame(ScreenHost::MainMenuNumber);
+        auto clickAt = [&first](Spot spot) {
+            first.send(MessageKind::MouseMove, 0, spot.x, spot.y);
+            first.send(MessageKind::ButtonDown, 1, spot.x, spot.y);
+        };
+        clickAt(optionsSpot);
+        clickAt(soundToggleSpot);
+        clickAt(fullScreenToggleSpot);
+        clickAt(optionsOkSpot);
+        first.shutDown();
+    }
+    HeadlessApp second(32, store.path());
+    EXPECT_FALSE(second.app().hasSound);
+    EXPECT_TRUE(second.app().fullScreen);
+}
+
+}  // namespace
+}  // namespace screens_test

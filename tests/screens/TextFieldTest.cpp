@@ -1,0 +1,180 @@
+#include <cstring>
+#include <string>
+
+#include "ScreenTestSupport.h"
+#include "screens/TextField.h"
+
+namespace screens_test {
+namespace {
+
+using platform::vk::Backspace;
+using platform::vk::Delete;
+using platform::vk::Left;
+using platform::vk::Right;
+
+// The end-of-game panel's name field at its place on the screen, as the root widget.
+class TextFieldTest : public ScreenTest {
+protected:
+    static constexpr int fieldX = 250;
+    static constexpr int fieldY = 376;
+
+    TextField& install(int capacity = 256, const char* initial = nullptr)
+    {
+        delete rootWidget;
+        field = new TextField(nullptr, fieldX, fieldY, 300, 16, true, 0xFFFFFF, 0x000000, 1, initial, capacity);
+        rootWidget = field;
+        return *field;
+    }
+
+    int widthOf(const char* text, int count)
+    {
+        int w = 0;
+        int h = 0;
+        app().measureText(text, count, "Arial", 16, &w, &h);
+        return w;
+    }
+
+    std::string text() { return field->getTextBuffer(); }
+
+    TextField* field = nullptr;
+};
+
+TEST_F(TextFieldTest, TypingAndTheFourEditingKeysEditAtTheCaret)
+{
+    install();
+    type("abc");
+    keyDown(Left);
+    keyDown(Left);
+    type("X");
+    EXPECT_EQ(text(), "aXbc");
+    EXPECT_EQ(field->getCaret(), 2);
+    EXPECT_EQ(field->getCaretX(), 5 + widthOf("aXbc", 2));
+
+    keyDown(Delete);  // removes the b; the caret stays where it is
+    EXPECT_EQ(text(), "aXc");
+    EXPECT_EQ(field->getCaret(), 2);
+    keyDown(Backspace);
+    EXPECT_EQ(text(), "ac");
+    EXPECT_EQ(field->getCaret(), 1);
+
+    // The ends: Left and Backspace at 0, Right and Delete at the end change nothing.
+    keyDown(Left);
+    keyDown(Left);
+    keyDown(Backspace);
+    EXPECT_EQ(text(), "ac");
+    EXPECT_EQ(field->getCaret(), 0);
+    EXPECT_EQ(field->getCaretX(), 5);
+    keyDown(Right);
+    keyDown(Right);
+    keyDown(Right);
+    keyDown(Delete);
+    EXPECT_EQ(text(), "ac");
+    EXPECT_EQ(field->getCaret(), 2);
+
+    // Key releases, pointer input and other keys do nothing.
+    keyUp(Backspace);
+    keyDown(platform::vk::Home);
+    click(fieldX + 5, fieldY + 5);
+    EXPECT_EQ(text(), "ac");
+    EXPECT_EQ(field->getCaret(), 2);
+}
+
+TEST_F(TextFieldTest, OnlyPrintableCharactersAreTaken)
+{
+    install();
+    for (int code : {13, 9, 27, 8, 0, 31, 127, 128, 0xE9, 0xFF})
+        typeChar(code);
+    EXPECT_EQ(text(), "");
+    typeChar(32);
+    typeChar(126);
+    typeChar(0x100 + 'k');  // only the low byte counts
+    EXPECT_EQ(text(), " ~k");
+}
+
+TEST_F(TextFieldTest, TheTextNeverOutgrowsItsBuffer)
+{
+    install();
+    type(std::string(300, 'i'));
+    EXPECT_EQ(text(), std::string(255, 'i'));
+    keyDown(Left);
+    type("Z");  // full: ignored in the middle as well
+    EXPECT_EQ(text().size(), 255u);
+    EXPECT_EQ(text().find('Z'), std::string::npos);
+    keyDown(Backspace);
+    type("Z");
+    EXPECT_EQ(text().size(), 255u);
+    EXPECT_EQ(text()[253], 'Z');
+
+    // A four-byte buffer: three characters at most, from typing and from setText alike.
+    TextField& small = install(4, "abcdef");
+    EXPECT_EQ(text(), "abc");
+    EXPECT_EQ(small.getCaret(), 3);
+    small.setText(nullptr);
+    EXPECT_EQ(text(), "");
+    EXPECT_EQ(small.getCaret(), 0);
+    type("wxyz");
+    EXPECT_EQ(text(), "wxy");
+
+    char copy[8] = "unset";
+    small.getText(copy, 1);
+    EXPECT_STREQ(copy, "");
+    small.getText(copy, 3);
+    EXPECT_STREQ(copy, "wx");
+    small.getText(copy, sizeof copy);
+    EXPECT_STREQ(copy, "wxy");
+}
+
+TEST_F(TextFieldTest, TextWiderThanTheFieldIsDrawnRightAlignedUpToTheCaret)
+{
+    install();
+    int typed = 0;
+    while (field->getAlign() == TextField::alignLeft && typed < 200) {
+        type("W");
+        ++typed;
+    }
+    ASSERT_EQ(field->getAlign(), TextField::alignRight);
+    EXPECT_GT(widthOf(field->getTextBuffer(), typed), 290);
+    EXPECT_LE(widthOf(field->getTextBuffer(), typed - 1), 290);
+    EXPECT_EQ(field->getCaretX(), 295);
+
+    // Back left until the text before the caret fits: left-aligned again.
+    keyDown(Left);
+    EXPECT_EQ(field->getAlign(), TextField::alignLeft);
+    EXPECT_EQ(field->getCaretX(), 5 + widthOf(field->getTextBuffer(), typed - 1));
+
+    // Drawn right-aligned, the text before the caret ends at the right margin, and the
+    // character after the caret is not drawn.
+    keyDown(Right);
+    type("ii");
+    keyDown(Left);
+    keyDown(Left);
+    ASSERT_EQ(field->getAlign(), TextField::alignRight);
+    caretBlinkPhase = true;  // no caret in this drawing
+    ASSERT_TRUE(drawOnly());
+    const std::string beforeCaret = std::string(field->getTextBuffer()).substr(0, field->getCaret());
+    const auto drawn = region(fieldX + 5, fieldY + 1, fieldX + 295, fieldY + 16);
+    EXPECT_GT(countOther(fieldX + 280, fieldY + 1, fieldX + 295, fieldY + 16, 0xFFFFFF), 0);
+    referenceText(fieldX + 5, fieldY, fieldX + 295, fieldY + 16, 2, beforeCaret.c_str(), 16, 0x000000, 0xFFFFFF);
+    EXPECT_EQ(drawn, region(fieldX + 5, fieldY + 1, fieldX + 295, fieldY + 16));
+}
+
+TEST_F(TextFieldTest, TheFrameTextAndBlinkingCaretAreDrawn)
+{
+    install(256, "Kel");
+    const int caretColumn = fieldX + field->getCaretX();
+    caretBlinkPhase = false;
+    ASSERT_TRUE(drawOnly());
+    EXPECT_EQ(colourAt(fieldX, fieldY), 0x000000u);          // border
+    EXPECT_EQ(colourAt(fieldX + 150, fieldY + 8), 0xFFFFFFu);  // fill
+    EXPECT_EQ(colourAt(caretColumn, fieldY + 8), 0x000000u);   // caret shown
+    EXPECT_TRUE(caretBlinkPhase);
+    EXPECT_GT(countOther(fieldX + 5, fieldY + 1, caretColumn, fieldY + 16, 0xFFFFFF), 0);  // the text
+
+    ASSERT_TRUE(drawOnly());
+    EXPECT_EQ(colourAt(caretColumn, fieldY + 8), 0xFFFFFFu);   // caret hidden
+    EXPECT_FALSE(caretBlinkPhase);
+    screenshot("textfield");
+}
+
+}  // namespace
+}  // namespace screens_test
