@@ -265,6 +265,12 @@ TEST_F(FrameLoopTest, AFailedSwitchEndsThroughThePaintErrorBox)
     EXPECT_EQ(app->run(), 1);
     ASSERT_EQ(fake.record.messageBoxes.size(), 1u);
     EXPECT_EQ(fake.record.messageBoxes[0].rfind("Paint Error|", 0), 0u);
+
+    // The switch that broke the display is not stored: the next start is windowed again.
+    app.reset();
+    theApp = nullptr;
+    ASSERT_EQ(fake.settings.count("fullScreen"), 1u);
+    EXPECT_EQ(fake.settings["fullScreen"], std::vector<std::uint8_t>{0});
 }
 
 }  // namespace
