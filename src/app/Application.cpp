@@ -55,7 +55,14 @@ Application::~Application()
     releaseDisplayDevice();
     releaseSoundDevice();
 
-    // The switches are saved only here, on an orderly end.
+    // The switches are saved only here, on an orderly end: a start that failed or a run that
+    // ended through the paint-error box keeps the stored ones, so that a full-screen switch
+    // that broke the display is not made permanent.
+    if (!initialised || paintFailed) {
+        instance->setMessageHandler(nullptr);
+        window.reset();
+        return;
+    }
     openSettings();
     const unsigned char storedFullScreen = fullScreen ? 1 : 0;
     const unsigned char storedSound = hasSound ? 1 : 0;
@@ -97,6 +104,7 @@ int Application::run()
             break;
     }
 
+    paintFailed = true;
     if (directDraw)
         directDraw->flipToSystemSurface();
     instance->showMessageBox(window.get(), "Paint Error", "An unexpected error occurs, the program will now exit.",

@@ -96,6 +96,7 @@ public:
     std::unique_ptr<platform::SoundDevice> directSound;    // the sound device
     bool active = true;
     bool switchingMode = false;
+    bool paintFailed = false;   // the loop ended through the paint-error box
     int mouseX = 0;
     int mouseY = 0;
     int mouseButtons = 0;

@@ -86,12 +86,7 @@ bool GameOverPanel::draw()
     if (!drawFramedBox(originX + x, originY + y, width, height, fillColour, borderColour, borderWidth))
         return false;
     theApp->endDraw();
-    for (int i = 0; i < childCount; ++i) {
-        Widget* child = getChild(i);
-        if (child && !child->draw())
-            return false;
-    }
-    return true;
+    return drawChildren();
 }
 
 void GameOverPanel::handleEvent(int eventCode)

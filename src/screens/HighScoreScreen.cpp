@@ -79,12 +79,7 @@ bool HighScoreScreen::draw()
         theApp->deleteFont();
     }
     theApp->endDraw();
-    for (int i = 0; i < childCount; ++i) {
-        Widget* child = getChild(i);
-        if (child && !child->draw())
-            return false;
-    }
-    return true;
+    return drawChildren();
 }
 
 void HighScoreScreen::handleEvent(int eventCode)

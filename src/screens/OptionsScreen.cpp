@@ -60,12 +60,7 @@ bool OptionsScreen::draw()
     if (!drawFramedBox(originX + x, originY + y, width, height, fillColour, borderColour, borderWidth))
         return false;
     theApp->endDraw();
-    for (int i = 0; i < childCount; ++i) {
-        Widget* child = getChild(i);
-        if (child && !child->draw())
-            return false;
-    }
-    return true;
+    return drawChildren();
 }
 
 void OptionsScreen::handleEvent(int eventCode)

@@ -297,6 +297,11 @@ bool Widget::draw()
         if (!drawn)
             return false;
     }
+    return drawChildren();
+}
+
+bool Widget::drawChildren()
+{
     for (int i = 0; i < childCount; ++i) {
         if (children[i] && !children[i]->draw())
             return false;

@@ -83,6 +83,9 @@ protected:
     // For subclasses, whose constructors call `init` and then their own set-up.
     Widget();
 
+    // Draws every child in index order; false at the first that fails.
+    bool drawChildren();
+
     // Allocates the children array once, with its final length; every slot starts empty.
     void allocateChildren(int count);
 

@@ -38,7 +38,7 @@ public:
     bool createSurfaces() override
     {
         ++creations;
-        return true;
+        return !picturesMissing;
     }
     bool releaseSurfaces() override
     {
@@ -51,6 +51,7 @@ public:
     std::vector<int> events;
     std::uint32_t drawCost = 0;
     int failDraws = 0;
+    bool picturesMissing = false;
     int updates = 0;
     int creations = 0;
     int releases = 0;
@@ -243,6 +244,19 @@ TEST_F(FrameLoopTest, SwitchingToFullScreenAndBackRebuildsTheDisplayWithoutEndin
     EXPECT_EQ(app->run(), 0);
 }
 
+TEST_F(FrameLoopTest, APictureThatCannotBeReloadedAfterASwitchStillLetsTheWindowClose)
+{
+    root->picturesMissing = true;
+    EXPECT_FALSE(app->toggleFullScreen());
+    EXPECT_TRUE(app->fullScreen);
+    EXPECT_NE(app->backSurface, nullptr);
+    // The display is back, so the switch is over: closing the window ends the game.
+    EXPECT_FALSE(app->switchingMode);
+    closeAfter(2);
+    EXPECT_EQ(app->run(), 0);
+    EXPECT_TRUE(fake.record.messageBoxes.empty());
+}
+
 TEST_F(FrameLoopTest, AFailedSwitchEndsThroughThePaintErrorBox)
 {
     fake.faults.displayDevice = true;
@@ -251,6 +265,12 @@ TEST_F(FrameLoopTest, AFailedSwitchEndsThroughThePaintErrorBox)
     EXPECT_EQ(app->run(), 1);
     ASSERT_EQ(fake.record.messageBoxes.size(), 1u);
     EXPECT_EQ(fake.record.messageBoxes[0].rfind("Paint Error|", 0), 0u);
+
+    // The switch that broke the display is not stored: the next start is windowed again.
+    app.reset();
+    theApp = nullptr;
+    ASSERT_EQ(fake.settings.count("fullScreen"), 1u);
+    EXPECT_EQ(fake.settings["fullScreen"], std::vector<std::uint8_t>{0});
 }
 
 }  // namespace

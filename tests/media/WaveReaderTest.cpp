@@ -4,7 +4,7 @@
 #include <random>
 
 #include "media/WaveReader.h"
-#include "support/HeadlessApp.h"
+#include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
 namespace {

@@ -1,36 +1,10 @@
 #include "support/HeadlessApp.h"
 
 #include <cstdlib>
-#include <random>
 #include <string>
 
 #include "platform/sdl/SdlPlatform.h"
 #include "ui/Widget.h"
-
-namespace {
-
-std::filesystem::path makeTemporaryFolder()
-{
-    std::random_device entropy;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate = std::filesystem::temp_directory_path() /
-                         ("kelvary-test-" + std::to_string(entropy()) + "-" + std::to_string(attempt));
-        std::error_code error;
-        if (std::filesystem::create_directory(candidate, error))
-            return candidate;
-    }
-    return std::filesystem::temp_directory_path();
-}
-
-}  // namespace
-
-TemporaryFolder::TemporaryFolder() : folder(makeTemporaryFolder()) {}
-
-TemporaryFolder::~TemporaryFolder()
-{
-    std::error_code error;
-    std::filesystem::remove_all(folder, error);
-}
 
 HeadlessApp::HeadlessApp(int bitsPerPixel) : HeadlessApp(bitsPerPixel, makeTemporaryFolder())
 {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/Application.h"
+#include "support/TemporaryFolder.h"
 
 // The real application on the SDL layer with the dummy video and audio drivers, a settings
 // store in a fresh temporary folder, and `theApp` pointing at it for the test's lifetime.
@@ -38,15 +39,4 @@ private:
     bool ownsFolder = false;
     std::unique_ptr<platform::Platform> platformInstance;
     Application* application = nullptr;
-};
-
-// A new empty folder under the system's temporary folder, removed by the destructor.
-class TemporaryFolder {
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    const std::filesystem::path& path() const { return folder; }
-
-private:
-    std::filesystem::path folder;
 };

@@ -3,7 +3,7 @@
 #include "BlockArt.h"
 #include "BmpFile.h"
 #include "FieldArt.h"
-#include "HelpArt.h"
+#include "HelpPictures.h"
 #include "IconArt.h"
 #include "IconFile.h"
 #include "Lettering.h"
@@ -92,7 +92,7 @@ bool AssetGenerator::run(OutputFolder& folder, std::string& error) {
     folder.write("kelvary.ico", IconFile::encode(iconImages));
 
     // Pictures for the help pages.
-    for (const HelpPicture& picture : HelpArt::make())
+    for (const HelpPicture& picture : HelpPictures::make())
         folder.write("help/" + picture.fileName,
                      PngFile::encode(picture.canvas.width(), picture.canvas.height(), 3,
                                      picture.canvas.toRgb(palette::panelFill, false)));

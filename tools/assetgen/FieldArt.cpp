@@ -118,7 +118,7 @@ Canvas FieldArt::field(Lettering& lettering) {
 Canvas FieldArt::digits(Lettering& lettering) {
     Canvas canvas(10 * digitWidth, digitHeight, palette::counterFill);
     for (int d = 0; d < 10; ++d)
-        digit(canvas, lettering, d, TextStyle{12, true}, palette::textBright, d * digitWidth, 0, digitWidth,
+        digit(canvas, lettering, d, TextStyle{14, true}, palette::textBright, d * digitWidth, 0, digitWidth,
               digitHeight);
     return canvas;
 }

@@ -11,8 +11,8 @@ struct HelpPicture {
     Canvas canvas;
 };
 
-namespace HelpArt {
+namespace HelpPictures {
 
 std::vector<HelpPicture> make();
 
-}  // namespace HelpArt
+}  // namespace HelpPictures

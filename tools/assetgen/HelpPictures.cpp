@@ -1,4 +1,4 @@
-#include "HelpArt.h"
+#include "HelpPictures.h"
 
 #include "BlockArt.h"
 #include "Palette.h"
@@ -41,7 +41,7 @@ void arrow(Canvas& canvas, double x0, double x1, double y) {
 
 }  // namespace
 
-std::vector<HelpPicture> HelpArt::make() {
+std::vector<HelpPicture> HelpPictures::make() {
     std::vector<HelpPicture> out;
 
     // An upright square: four blue blocks on the corners of a 3 x 3 square.

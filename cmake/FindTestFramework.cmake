@@ -1,0 +1,21 @@
+# GoogleTest for the test programs: the installed package natively; built from Debian's
+# googletest sources with the cross compiler when cross-building.
+if(TARGET GTest::gtest)
+  return()
+endif()
+if(CMAKE_CROSSCOMPILING)
+  set(KELVARY_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources to build with the cross compiler")
+  if(NOT EXISTS ${KELVARY_GTEST_SOURCE}/CMakeLists.txt)
+    message(FATAL_ERROR "No GoogleTest sources in ${KELVARY_GTEST_SOURCE} (Debian package googletest)")
+  endif()
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${KELVARY_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  if(NOT TARGET GTest::gtest)  # older GoogleTest releases name no namespaced targets
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+  endif()
+else()
+  find_package(GTest REQUIRED)
+endif()

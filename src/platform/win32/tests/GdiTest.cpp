@@ -1,0 +1,140 @@
+// Lines and text through GDI on a DirectDraw surface's device context.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "Win32TestSupport.h"
+#include "platform/DrawContext.h"
+
+using kelvary_test::DirectDrawFixture;
+using kelvary_test::pixelsIn;
+using kelvary_test::WindowedPlatform;
+
+namespace {
+
+// Left, top, right and bottom (half-open) of every non-black pixel in the area; empty if none.
+platform::Rect paintedBounds(platform::Surface& surface, const platform::Rect& area)
+{
+    const auto values = pixelsIn(surface, area);
+    platform::Rect bounds{area.right, area.bottom, area.left, area.top};
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            if (values[static_cast<size_t>(y * area.width() + x)] != 0) {
+                bounds.left = std::min(bounds.left, area.left + x);
+                bounds.right = std::max(bounds.right, area.left + x + 1);
+                bounds.top = std::min(bounds.top, area.top + y);
+                bounds.bottom = std::max(bounds.bottom, area.top + y + 1);
+            }
+    return bounds;
+}
+
+class GdiOnSurface : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(surface, nullptr);
+        ASSERT_TRUE(surface->fill(platform::Rect{0, 0, 400, 200}, 0));
+    }
+    // Draws `text` in white 20-pixel Arial in the box, then gives the surface back.
+    void drawText(const platform::Rect& box, platform::TextAlign align, const char* text)
+    {
+        platform::DrawContext* context = surface->getDrawContext();
+        ASSERT_NE(context, nullptr);
+        EXPECT_FALSE(surface->fill(platform::Rect{0, 0, 1, 1}, 0)) << "no blits while the context is out";
+        auto font = context->createFont("Arial", 20);
+        ASSERT_NE(font, nullptr);
+        context->setTextColour(0x00FFFFFF);
+        platform::Font* previous = context->selectFont(font.get());
+        context->drawText(box, align, text, static_cast<int>(std::strlen(text)));
+        context->selectFont(previous);
+        surface->releaseDrawContext();
+    }
+    int measure(const char* text)
+    {
+        platform::DrawContext* context = surface->getDrawContext();
+        if (!context) return -1;
+        auto font = context->createFont("Arial", 20);
+        platform::Font* previous = context->selectFont(font.get());
+        int width = 0, height = 0;
+        context->measureText(text, static_cast<int>(std::strlen(text)), width, height);
+        context->selectFont(previous);
+        surface->releaseDrawContext();
+        return width;
+    }
+
+    WindowedPlatform windowed;
+    DirectDrawFixture directDraw{windowed.handle()};
+    std::unique_ptr<platform::win32::DisplaySurface> surface = directDraw.surface565(400, 200);
+};
+
+TEST_F(GdiOnSurface, LinesLeaveTheirEndPointOut)
+{
+    platform::DrawContext* context = surface->getDrawContext();
+    ASSERT_NE(context, nullptr);
+    auto pen = context->createPen(1, 0x00FFFFFF);
+    platform::Pen* previous = context->selectPen(pen.get());
+    EXPECT_EQ(previous, nullptr) << "the context's own pen was selected";
+    context->drawLine(10, 10, 20, 10);
+    context->drawLine(30, 5, 30, 9);
+    EXPECT_EQ(context->selectPen(previous), pen.get());
+    surface->releaseDrawContext();
+
+    const auto bounds = paintedBounds(*surface, platform::Rect{0, 0, 60, 20});
+    EXPECT_EQ(bounds.left, 10);
+    EXPECT_EQ(bounds.top, 5);
+    EXPECT_EQ(bounds.bottom, 11);
+    const auto row = pixelsIn(*surface, platform::Rect{0, 10, 25, 11});
+    EXPECT_EQ(row[9], 0u);
+    EXPECT_EQ(row[10], 0xFFFFu);
+    EXPECT_EQ(row[19], 0xFFFFu);
+    EXPECT_EQ(row[20], 0u) << "x = 20 is the end point";
+    const auto column = pixelsIn(*surface, platform::Rect{30, 0, 31, 12});
+    EXPECT_EQ(column[8], 0xFFFFu);
+    EXPECT_EQ(column[9], 0u);
+}
+
+TEST_F(GdiOnSurface, TextIsAlignedInItsBoxFromTheTop)
+{
+    const platform::Rect box{100, 40, 300, 100};
+    drawText(box, platform::TextAlign::Centre, "Kelvary");
+    auto bounds = paintedBounds(*surface, platform::Rect{0, 0, 400, 200});
+    ASSERT_FALSE(bounds.isEmpty());
+    EXPECT_GE(bounds.top, 40);
+    EXPECT_LT(bounds.top, 50) << "text starts at the top edge";
+    EXPECT_LE(bounds.bottom, 62);
+    EXPECT_NEAR((bounds.left + bounds.right) / 2, 200, 3);
+
+    ASSERT_TRUE(surface->fill(platform::Rect{0, 0, 400, 200}, 0));
+    drawText(box, platform::TextAlign::Right, "Kelvary");
+    bounds = paintedBounds(*surface, platform::Rect{0, 0, 400, 200});
+    EXPECT_LE(bounds.right, 300);
+    EXPECT_GE(bounds.right, 295);
+
+    ASSERT_TRUE(surface->fill(platform::Rect{0, 0, 400, 200}, 0));
+    drawText(box, platform::TextAlign::Left, "Kelvary\nsecond line");
+    bounds = paintedBounds(*surface, platform::Rect{0, 0, 400, 200});
+    EXPECT_GE(bounds.left, 100);
+    EXPECT_LE(bounds.left, 103);
+    EXPECT_GT(bounds.bottom, 62) << "a line break starts a second line";
+
+    // Clipped to the box.
+    ASSERT_TRUE(surface->fill(platform::Rect{0, 0, 400, 200}, 0));
+    drawText(platform::Rect{100, 40, 130, 50}, platform::TextAlign::Left, "Kelvary Kelvary");
+    bounds = paintedBounds(*surface, platform::Rect{0, 0, 400, 200});
+    EXPECT_LE(bounds.right, 130);
+    EXPECT_LE(bounds.bottom, 50);
+}
+
+TEST_F(GdiOnSurface, AmpersandsAreDrawnAsTheyAre)
+{
+    // "&x" would draw an underlined x alone if "&" were taken as a mnemonic marker.
+    const int withAmpersand = measure("&x");
+    const int plain = measure("x");
+    ASSERT_GT(withAmpersand, plain);
+    drawText(platform::Rect{10, 10, 390, 60}, platform::TextAlign::Left, "&x");
+    const auto bounds = paintedBounds(*surface, platform::Rect{0, 0, 400, 200});
+    EXPECT_GE(bounds.width(), withAmpersand - 4);
+}
+
+}  // namespace

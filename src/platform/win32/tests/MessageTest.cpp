@@ -1,0 +1,130 @@
+// The window procedure and the message loop: what the game is told, and when.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Win32TestSupport.h"
+
+using kelvary_test::WindowedPlatform;
+using platform::Message;
+using platform::MessageKind;
+
+namespace {
+
+// Takes and dispatches every waiting message; false once the quit message came.
+bool pump(platform::Platform& system, int& exitCode)
+{
+    while (system.peekMessage()) {
+        Message message;
+        if (!system.getMessage(message)) {
+            exitCode = message.value;
+            return false;
+        }
+        system.dispatchMessage(message);
+    }
+    return true;
+}
+
+}  // namespace
+
+TEST(Win32Messages, InputReachesTheGameInItsOwnTerms)
+{
+    WindowedPlatform windowed;
+    ASSERT_NE(windowed.window, nullptr);
+    HWND window = windowed.handle();
+    windowed.received.clear();
+
+    PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(640, 480));
+    PostMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON | MK_MBUTTON, MAKELPARAM(12, 34));
+    PostMessageA(window, WM_KEYDOWN, VK_SPACE, 0);
+    PostMessageA(window, WM_KEYUP, VK_SPACE, 0);
+    PostMessageA(window, WM_CHAR, '&', 0);
+    PostMessageA(window, WM_LBUTTONUP, 0, 0);      // releases are not the game's business
+    PostMessageA(window, WM_LBUTTONDBLCLK, 0, 0);  // nor double clicks (the class never asks)
+    int exitCode = -1;
+    EXPECT_TRUE(pump(*windowed.system, exitCode));
+
+    // The keyboard translation queues the space's own character behind what is waiting; the
+    // pointer of the display may add moves of its own, which are left out here.
+    std::vector<Message> input;
+    for (const Message& message : windowed.received)
+        if (message.kind != MessageKind::Size && !(message.kind == MessageKind::MouseMove && message.x != 640))
+            input.push_back(message);
+    ASSERT_EQ(input.size(), 6u);
+    EXPECT_EQ(input[0].kind, MessageKind::MouseMove);
+    EXPECT_EQ(input[0].x, 640);
+    EXPECT_EQ(input[0].y, 480);
+    EXPECT_EQ(input[1].kind, MessageKind::ButtonDown);
+    EXPECT_EQ(input[1].value, 2 | 4);
+    EXPECT_EQ(input[1].x, 12);
+    EXPECT_EQ(input[1].y, 34);
+    EXPECT_EQ(input[2].kind, MessageKind::KeyDown);
+    EXPECT_EQ(input[2].value, platform::vk::Space);
+    EXPECT_EQ(input[3].kind, MessageKind::KeyUp);
+    EXPECT_EQ(input[4].kind, MessageKind::Char);
+    EXPECT_EQ(input[4].value, '&');
+    EXPECT_EQ(input[5].kind, MessageKind::Char);
+    EXPECT_EQ(input[5].value, ' ');
+}
+
+TEST(Win32Messages, ClosingAsksTheGameAndDestroyingTellsItAtOnce)
+{
+    WindowedPlatform windowed;
+    ASSERT_NE(windowed.window, nullptr);
+    HWND window = windowed.handle();
+    windowed.received.clear();
+
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_EQ(windowed.received.size(), 1u);
+    EXPECT_EQ(windowed.received[0].kind, MessageKind::Close);
+    EXPECT_TRUE(IsWindow(window)) << "the game decides whether the window goes";
+
+    windowed.window.reset();
+    EXPECT_FALSE(IsWindow(window));
+    ASSERT_FALSE(windowed.received.empty());
+    EXPECT_EQ(windowed.received.back().kind, MessageKind::Destroy);
+
+    // The game answers Destroy with the quit message, which ends the loop with its code.
+    windowed.system->postQuitMessage(0);
+    int exitCode = -1;
+    EXPECT_FALSE(pump(*windowed.system, exitCode));
+    EXPECT_EQ(exitCode, 0);
+}
+
+TEST(Win32Messages, MinimisingIsReportedAndWaitingEndsWithTheTimeOrAMessage)
+{
+    WindowedPlatform windowed;
+    ASSERT_NE(windowed.window, nullptr);
+    windowed.received.clear();
+    ShowWindow(windowed.handle(), SW_MINIMIZE);
+    ShowWindow(windowed.handle(), SW_RESTORE);
+    std::vector<int> sizes;
+    for (const Message& message : windowed.received)
+        if (message.kind == MessageKind::Size) sizes.push_back(message.value);
+    ASSERT_FALSE(sizes.empty());
+    EXPECT_NE(std::find(sizes.begin(), sizes.end(), 1), sizes.end()) << "minimised";
+    EXPECT_EQ(sizes.back(), 0) << "restored";
+
+    int exitCode = 0;
+    pump(*windowed.system, exitCode);
+    windowed.system->beginTimerPeriod();
+    const std::uint32_t start = windowed.system->getMilliseconds();
+    windowed.system->waitMessage(50);
+    const std::uint32_t waited = windowed.system->getMilliseconds() - start;
+    EXPECT_GE(waited, 40u);
+    EXPECT_LT(waited, 1000u);
+
+    PostMessageA(windowed.handle(), WM_KEYDOWN, 'A', 0);
+    const std::uint32_t again = windowed.system->getMilliseconds();
+    windowed.system->waitMessage(5000);
+    EXPECT_LT(windowed.system->getMilliseconds() - again, 1000u) << "a waiting message ends the wait";
+    windowed.system->endTimerPeriod();
+}
+
+TEST(Win32Shell, HelpAndWebPageRefuseEmptyNames)
+{
+    auto system = platform::win32::createWin32Platform();
+    EXPECT_FALSE(system->openWebPage(nullptr, ""));
+    EXPECT_FALSE(system->showHelp(nullptr, nullptr));
+    EXPECT_GT(system->getSecondsOfDay(), 1600000000);
+}

@@ -1,0 +1,139 @@
+// The settings key in the registry: value types as the registry stores them, and reads that
+// follow the settings store's rules.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/win32/Win32Platform.h"
+
+namespace {
+
+constexpr const char* company = "harrowdine-tests";
+
+class RegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        product = std::string("Kelvary ") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        RegDeleteTreeA(HKEY_CURRENT_USER, path().c_str());
+    }
+    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, path().c_str()); }
+    std::string path() const { return std::string("Software\\") + company + "\\" + product; }
+
+    // What the registry itself holds: type and bytes.
+    bool stored(const char* name, DWORD& type, std::string& bytes) const
+    {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, path().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+        char buffer[512];
+        DWORD size = sizeof buffer;
+        const bool found = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) ==
+                           ERROR_SUCCESS;
+        RegCloseKey(key);
+        if (found) bytes.assign(buffer, size);
+        return found;
+    }
+    void storeRaw(const char* name, DWORD type, const void* data, DWORD size) const
+    {
+        HKEY key;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                  nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+        RegCloseKey(key);
+    }
+
+    std::unique_ptr<platform::Platform> system = platform::win32::createWin32Platform();
+    std::string product;
+};
+
+TEST_F(RegistryTest, ValuesAreStoredWithTheRegistrysOwnTypes)
+{
+    {
+        auto key = system->openSettings(company, product.c_str());
+        ASSERT_NE(key, nullptr);
+        const std::uint32_t score = 123456;
+        const unsigned char on = 1;
+        EXPECT_TRUE(key->write("name0", platform::ValueType::Text, "Ada", 4));
+        EXPECT_TRUE(key->write("score0", platform::ValueType::Number, &score, 4));
+        EXPECT_TRUE(key->write("hasSound", platform::ValueType::Bytes, &on, 1));
+    }  // closing the key keeps what was written
+
+    DWORD type = 0;
+    std::string bytes;
+    ASSERT_TRUE(stored("name0", type, bytes));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(bytes, std::string("Ada\0", 4)) << "text keeps its terminating zero";
+    ASSERT_TRUE(stored("score0", type, bytes));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(bytes, std::string("\x40\xE2\x01\x00", 4));
+    ASSERT_TRUE(stored("hasSound", type, bytes));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(bytes, std::string("\x01", 1));
+
+    // The key was made with the product as its class string.
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path().c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
+    char keyClass[64] = {};
+    DWORD classLength = sizeof keyClass;
+    RegQueryInfoKeyA(key, keyClass, &classLength, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                     nullptr, nullptr);
+    RegCloseKey(key);
+    EXPECT_EQ(std::string(keyClass), product);
+}
+
+TEST_F(RegistryTest, ReadsCopyAtMostTheBufferAndFailWhenTheValueIsLonger)
+{
+    auto key = system->openSettings(company, product.c_str());
+    ASSERT_NE(key, nullptr);
+    EXPECT_FALSE(key->query("missing"));
+    char missing[4] = "abc";
+    EXPECT_FALSE(key->read("missing", missing, sizeof missing));
+    EXPECT_STREQ(missing, "abc");
+
+    ASSERT_TRUE(key->write("name1", platform::ValueType::Text, "Grace Hopper", 13));
+    EXPECT_TRUE(key->query("name1"));
+    char whole[32] = {};
+    EXPECT_TRUE(key->read("name1", whole, sizeof whole));
+    EXPECT_STREQ(whole, "Grace Hopper");
+
+    char shortBuffer[6];
+    std::memset(shortBuffer, '#', sizeof shortBuffer);
+    EXPECT_FALSE(key->read("name1", shortBuffer, sizeof shortBuffer));
+    EXPECT_EQ(std::string(shortBuffer, 6), "Grace ") << "only the first bytes arrive";
+
+    // Exactly the stored length fits.
+    char exact[13];
+    EXPECT_TRUE(key->read("name1", exact, sizeof exact));
+    EXPECT_STREQ(exact, "Grace Hopper");
+}
+
+TEST_F(RegistryTest, ForeignValuesReadUnchangedWhenTheyFit)
+{
+    // A text written by another program without its terminator still reads as a terminated text.
+    storeRaw("name2", REG_SZ, "Lin", 3);
+    // A number stored where bytes are expected is read as its bytes.
+    const DWORD number = 1;
+    storeRaw("fullScreen", REG_DWORD, &number, 4);
+
+    auto key = system->openSettings(company, product.c_str());
+    ASSERT_NE(key, nullptr);
+    char name[8];
+    std::memset(name, '#', sizeof name);
+    EXPECT_TRUE(key->read("name2", name, sizeof name));
+    EXPECT_STREQ(name, "Lin");
+    char tight[3];
+    EXPECT_FALSE(key->read("name2", tight, sizeof tight)) << "no room for the terminator";
+
+    std::uint32_t value = 0;
+    EXPECT_TRUE(key->read("fullScreen", &value, 4));
+    EXPECT_EQ(value, 1u);
+    unsigned char oneByte = 9;
+    EXPECT_FALSE(key->read("fullScreen", &oneByte, 1));
+    EXPECT_EQ(oneByte, 1) << "the first byte of the longer value";
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+// DirectSound: the device needs a window, and effects' buffers take, keep and play their data.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "Win32TestSupport.h"
+
+using kelvary_test::WindowedPlatform;
+
+TEST(Win32Sound, DeviceNeedsAWindow)
+{
+    auto system = platform::win32::createWin32Platform();
+    EXPECT_EQ(system->createSoundDevice(nullptr, platform::WaveFormat{}), nullptr);
+}
+
+TEST(Win32Sound, StaticBuffersAreFilledThenPlayFromAnyPosition)
+{
+    WindowedPlatform windowed;
+    ASSERT_NE(windowed.window, nullptr);
+    auto device = windowed.system->createSoundDevice(windowed.window.get(), platform::WaveFormat{1, 22050, 16});
+    ASSERT_NE(device, nullptr) << "no DirectSound device (is the ALSA layer reachable?)";
+
+    EXPECT_EQ(device->createBuffer(platform::WaveFormat{1, 22050, 16}, 0, false), nullptr);
+    auto buffer = device->createBuffer(platform::WaveFormat{1, 22050, 16}, 22050, false);
+    ASSERT_NE(buffer, nullptr);
+    EXPECT_EQ(buffer->getSize(), 22050u);
+
+    std::uint8_t* data = nullptr;
+    std::uint32_t bytes = 0;
+    ASSERT_TRUE(buffer->lock(data, bytes));
+    ASSERT_EQ(bytes, 22050u);
+    EXPECT_FALSE(buffer->play(false)) << "a locked buffer cannot play";
+    for (std::uint32_t i = 0; i < bytes; ++i) data[i] = static_cast<std::uint8_t>((i / 50) % 2 ? 0x40 : 0xC0);
+    std::uint8_t* again = nullptr;
+    std::uint32_t againBytes = 0;
+    EXPECT_FALSE(buffer->lock(again, againBytes)) << "one lock at a time";
+    EXPECT_TRUE(buffer->unlock(bytes));
+    EXPECT_FALSE(buffer->unlock(bytes));
+
+    EXPECT_TRUE(buffer->setPosition(0));
+    EXPECT_TRUE(buffer->play(false));
+    EXPECT_TRUE(buffer->isPlaying());
+    EXPECT_FALSE(buffer->isLost());
+    EXPECT_TRUE(buffer->setPosition(0)) << "restarting a sounding effect";
+    EXPECT_TRUE(buffer->play(false));
+
+    // A second effect plays over the first.
+    auto other = device->createBuffer(platform::WaveFormat{1, 11025, 8}, 4000, false);
+    ASSERT_NE(other, nullptr);
+    ASSERT_TRUE(other->lock(data, bytes));
+    std::memset(data, 0x80, bytes);
+    ASSERT_TRUE(other->unlock(bytes));
+    EXPECT_TRUE(other->play(false));
+    EXPECT_TRUE(buffer->isPlaying());
+}
