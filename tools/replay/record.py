@@ -2,6 +2,7 @@
 """Records the replay scripts of tests/replays from real runs of kelvary-driver.
 
   tools/replay/record.py BUILD_BIN_DIR OUT_DIR [NAME...]
+  tools/replay/record.py BUILD_BIN_DIR OUT_DIR --rehash [NAME...]   (the look changed, not the play)
 
 Each replay is a script of input (NAME.script, whose first line holds the driver's options)
 and its expected results (NAME.expected: the state lines asked for and the FNV-1a 64 hash of
@@ -205,8 +206,40 @@ def record(bin_dir, out_dir, name):
         f.write("\n".join(expected) + "\n")
 
 
+def rehash(bin_dir, out_dir, name):
+    """After a change of the game's look only: the stored script is played again and its
+    screenshot hashes replaced; the state lines must come out as stored."""
+    with open(os.path.join(out_dir, name + ".script")) as f:
+        words = f.readline()[len("# driver: "):].split()
+    options, shots = [], []
+    while words:
+        word = words.pop(0)
+        (shots if word == "--shot" else options).append(words.pop(0) if word == "--shot" else word)
+    with open(os.path.join(out_dir, name + ".expected")) as f:
+        stored = [line.rstrip("\n") for line in f if line.startswith("{")]
+    with tempfile.TemporaryDirectory() as shot_dir:
+        extra = []
+        for frame in shots:
+            extra += ["--shot", "%s:%s/%s.png" % (frame, shot_dir, frame)]
+        out = subprocess.run(["./kelvary-driver"] + options + ["--script", os.path.abspath(os.path.join(out_dir, name + ".script"))] + extra,
+                             cwd=bin_dir, check=True, stdout=subprocess.PIPE, text=True).stdout
+        states = [json.dumps(json.loads(l), separators=(",", ":")) for l in out.splitlines() if l.startswith("{")]
+        if states != stored:
+            sys.exit(name + ": the state lines changed; record it anew and read it")
+        hashes = []
+        for frame in shots:
+            with open("%s/%s.png" % (shot_dir, frame), "rb") as png:
+                hashes.append("shot %s %s" % (frame, fnv1a64(png.read())))
+    with open(os.path.join(out_dir, name + ".expected"), "w") as f:
+        f.write("\n".join(stored + hashes) + "\n")
+
+
 if __name__ == "__main__":
     if len(sys.argv) < 3:
         sys.exit(__doc__)
-    for replay in sys.argv[3:] or sorted(SCENARIOS):
-        record(os.path.abspath(sys.argv[1]), sys.argv[2], replay)
+    if sys.argv[3:4] == ["--rehash"]:
+        for replay in sys.argv[4:] or sorted(SCENARIOS):
+            rehash(os.path.abspath(sys.argv[1]), sys.argv[2], replay)
+    else:
+        for replay in sys.argv[3:] or sorted(SCENARIOS):
+            record(os.path.abspath(sys.argv[1]), sys.argv[2], replay)
