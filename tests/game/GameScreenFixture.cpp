@@ -1,9 +1,9 @@
 #include "GameScreenFixture.h"
 
-#include <filesystem>
+
+#include "support/StoredValues.h"
 
 #include "platform/Settings.h"
-#include "platform/sdl/SdlPlatform.h"
 
 namespace game_test {
 
@@ -69,44 +69,9 @@ std::vector<std::uint32_t> GameScreenTest::region(int left, int top, int right, 
     return colours;
 }
 
-void GameScreenTest::screenshot(const std::string& name)
-{
-    const std::filesystem::path folder = std::filesystem::path(KELVARY_OUTPUT_DIR) / "screenshots";
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (app().backSurface)
-        platform::sdl::saveScreenshot(*app().backSurface, (folder / (name + ".png")).string().c_str());
-}
+void GameScreenTest::screenshot(const std::string& name) { saveTestScreenshot(app(), name); }
 
-std::string storedText(Application& app, const char* name)
-{
-    app.openSettings();
-    std::string text;
-    if (app.settingsKey && app.settingsKey->query(name)) {
-        char buffer[1024] = {};
-        app.settingsKey->read(name, buffer, sizeof buffer - 1);
-        text = buffer;
-    }
-    app.closeSettings();
-    return text;
-}
 
-std::uint32_t storedNumber(Application& app, const char* name)
-{
-    std::uint32_t value = 0;
-    app.openSettings();
-    if (app.settingsKey && app.settingsKey->query(name))
-        app.settingsKey->read(name, &value, sizeof value);
-    app.closeSettings();
-    return value;
-}
 
-bool storedValueExists(Application& app, const char* name)
-{
-    app.openSettings();
-    const bool found = app.settingsKey && app.settingsKey->query(name);
-    app.closeSettings();
-    return found;
-}
 
 }  // namespace game_test

@@ -15,6 +15,7 @@
 #include "game/GameScreen.h"
 #include "platform/Message.h"
 #include "support/HeadlessApp.h"
+#include "support/StoredValues.h"
 #include "ui/Block.h"
 #include "ui/ScreenHost.h"
 
@@ -127,9 +128,5 @@ protected:
     ScreenHost* hostWidget = nullptr;
 };
 
-// Stored values, read from the settings store.
-std::string storedText(Application& app, const char* name);
-std::uint32_t storedNumber(Application& app, const char* name);
-bool storedValueExists(Application& app, const char* name);
 
 }  // namespace game_test

@@ -14,6 +14,7 @@
 #include "app/Application.h"
 #include "platform/Message.h"
 #include "support/HeadlessApp.h"
+#include "support/StoredValues.h"
 #include "ui/ScreenHost.h"
 
 namespace screens_test {
@@ -126,9 +127,5 @@ protected:
     HeadlessApp headless;
 };
 
-// Stored values, read directly from the settings store.
-std::string storedText(Application& app, const char* name);
-bool storedNumber(Application& app, const char* name, std::uint32_t& value);
-bool storedValueExists(Application& app, const char* name);
 
 }  // namespace screens_test

@@ -1,0 +1,54 @@
+#include "support/StoredValues.h"
+
+#include <filesystem>
+
+#include "app/Application.h"
+#include "platform/Settings.h"
+#include "platform/sdl/SdlPlatform.h"
+
+std::string storedText(Application& app, const char* name)
+{
+    app.openSettings();
+    std::string text;
+    if (app.settingsKey && app.settingsKey->query(name)) {
+        char buffer[1024] = {};
+        app.settingsKey->read(name, buffer, sizeof buffer - 1);
+        text = buffer;
+    }
+    app.closeSettings();
+    return text;
+}
+
+bool storedNumber(Application& app, const char* name, std::uint32_t& value)
+{
+    app.openSettings();
+    const bool found = app.settingsKey && app.settingsKey->query(name);
+    if (found)
+        app.settingsKey->read(name, &value, sizeof value);
+    app.closeSettings();
+    return found;
+}
+
+std::uint32_t storedNumber(Application& app, const char* name)
+{
+    std::uint32_t value = 0;
+    storedNumber(app, name, value);
+    return value;
+}
+
+bool storedValueExists(Application& app, const char* name)
+{
+    app.openSettings();
+    const bool found = app.settingsKey && app.settingsKey->query(name);
+    app.closeSettings();
+    return found;
+}
+
+void saveTestScreenshot(Application& app, const std::string& name)
+{
+    const std::filesystem::path folder = std::filesystem::current_path() / "screenshots";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (app.backSurface)
+        platform::sdl::saveScreenshot(*app.backSurface, (folder / (name + ".png")).string().c_str());
+}
