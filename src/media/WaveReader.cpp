@@ -114,12 +114,7 @@ bool WaveReader::readHeader()
     const std::uint64_t afterFormat = formatOffset + formatSize + (formatSize & 1u);
     std::uint64_t offset = 0;
     std::uint32_t size = 0;
-    if (!findChunk("data", afterFormat, offset, size))
-        return false;
-    dataOffset = offset;
-    dataSize = size;
-    readPosition = offset;
-    return true;
+    return findChunk("data", afterFormat, offset, size) && useDataChunk(offset, size);
 }
 
 bool WaveReader::findData()
@@ -128,8 +123,11 @@ bool WaveReader::findData()
         return false;
     std::uint64_t offset = 0;
     std::uint32_t size = 0;
-    if (!findChunk("data", riffHeaderBytes, offset, size))
-        return false;
+    return findChunk("data", riffHeaderBytes, offset, size) && useDataChunk(offset, size);
+}
+
+bool WaveReader::useDataChunk(std::uint64_t offset, std::uint32_t size)
+{
     dataOffset = offset;
     dataSize = size;
     readPosition = offset;

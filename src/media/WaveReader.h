@@ -41,6 +41,8 @@ private:
     // Looks for a chunk from `from` to the end of the form; on success `offset` is its first
     // content byte and `size` its declared size.
     bool findChunk(const char id[4], std::uint64_t from, std::uint64_t& offset, std::uint32_t& size);
+    // Reading starts at the data chunk found at `offset`.
+    bool useDataChunk(std::uint64_t offset, std::uint32_t size);
     bool readAt(std::uint64_t offset, void* into, std::size_t bytes);
 
     std::FILE* file = nullptr;
