@@ -14,8 +14,7 @@ std::uint32_t pattern(int x, int y) { return ((x * 3) & 0xFF) << 16 | ((y * 5) &
 
 // A headless game with one picture of the given size, loaded and ready to draw.
 struct Scene {
-    Scene(int depth, int width, int height, bool keyed)
-        : app(depth), file((folder.path() / "bench.bmp").string())
+    Scene(int depth, int width, int height, bool keyed) : app(depth), file((folder.path() / "bench.bmp").string())
     {
         writeBitmapFile(file, width, height, [](int x, int y) { return (x + y) % 7 == 0 ? 0u : pattern(x, y); });
         bitmap = keyed ? std::make_unique<Bitmap>(file.c_str(), width, height, 1, 1, 1, 0, 0)

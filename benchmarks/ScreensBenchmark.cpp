@@ -45,7 +45,7 @@ void MenuFrame(benchmark::State& state)
     }
     state.SetLabel(box == 0 ? "menu" : box == 1 ? "options box" : "high-score box");
 }
-BENCHMARK(MenuFrame)->Args({16, 0})->Args({32, 0})->Args({16, 1})->Args({32, 2})->Args({16, 2})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(MenuFrame)->Args({16, 0})->Args({32, 0})->Args({16, 1})->Args({32, 2})->Args({16, 2})->Unit(
+    benchmark::kMicrosecond);
 
 }  // namespace

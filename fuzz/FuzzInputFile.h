@@ -12,8 +12,7 @@
 
 inline const std::string& writeFuzzInput(const std::uint8_t* data, std::size_t size, const char* suffix)
 {
-    static const std::string path =
-        "/tmp/kelvary-fuzz-" + std::to_string(static_cast<long>(::getpid())) + suffix;
+    static const std::string path = "/tmp/kelvary-fuzz-" + std::to_string(static_cast<long>(::getpid())) + suffix;
     if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
         if (size > 0)
             std::fwrite(data, 1, size, file);

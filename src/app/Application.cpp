@@ -44,8 +44,7 @@ Application::Application(bool fullScreenDefault, int width, int height, int bits
     hasSound = storedSound != 0;
     closeSettings();
 
-    initialised = createWindow(showCommand) && createDisplayDevice() && createDisplaySurfaces() &&
-                  createSoundDevice();
+    initialised = createWindow(showCommand) && createDisplayDevice() && createDisplaySurfaces() && createSoundDevice();
 }
 
 Application::~Application()
@@ -133,16 +132,12 @@ void Application::windowProcedure(const platform::Message& message)
 {
     using platform::MessageKind;
     switch (message.kind) {
-    case MessageKind::Close:
-        closeWindow();
-        return;
+    case MessageKind::Close: closeWindow(); return;
     case MessageKind::Destroy:
         if (!switchingMode)
             instance->postQuitMessage(0);
         return;
-    case MessageKind::Size:
-        active = message.value == 0;
-        return;
+    case MessageKind::Size: active = message.value == 0; return;
     case MessageKind::KeyDown:
         keyCode = message.value;
         if (rootWidget)
@@ -171,8 +166,7 @@ void Application::windowProcedure(const platform::Message& message)
         if (rootWidget)
             rootWidget->handleEvent(MousePressed);
         return;
-    case MessageKind::Quit:
-        return;
+    case MessageKind::Quit: return;
     }
 }
 
@@ -213,4 +207,3 @@ void Application::openWebPage(const char* address)
     if (address)
         instance->openWebPage(window.get(), address);
 }
-

@@ -89,14 +89,14 @@ public:
     std::unique_ptr<platform::Font> font;
     platform::Font* previousFont = nullptr;
     std::unique_ptr<platform::SettingsKey> settingsKey;
-    std::unique_ptr<platform::DisplayDevice> directDraw;   // the display device
+    std::unique_ptr<platform::DisplayDevice> directDraw;  // the display device
     platform::Surface* primarySurface = nullptr;
     platform::Surface* backSurface = nullptr;
     int backBufferCount = 1;
-    std::unique_ptr<platform::SoundDevice> directSound;    // the sound device
+    std::unique_ptr<platform::SoundDevice> directSound;  // the sound device
     bool active = true;
     bool switchingMode = false;
-    bool paintFailed = false;   // the loop ended through the paint-error box
+    bool paintFailed = false;  // the loop ended through the paint-error box
     int mouseX = 0;
     int mouseY = 0;
     int mouseButtons = 0;

@@ -71,10 +71,7 @@ bool Application::restoreDisplaySurfaces()
     return createDisplaySurfaces();
 }
 
-bool Application::present()
-{
-    return directDraw && directDraw->present();
-}
+bool Application::present() { return directDraw && directDraw->present(); }
 
 bool Application::createSoundDevice()
 {

@@ -100,8 +100,7 @@ void Application::drawNumber(int left, int top, int right, int bottom, int align
     drawText(left, top, right, bottom, alignment, digits);
 }
 
-void Application::measureText(const char* text, int length, const char* faceName, int height, int* width,
-                              int* height2)
+void Application::measureText(const char* text, int length, const char* faceName, int height, int* width, int* height2)
 {
     int measuredWidth = 0;
     int measuredHeight = 0;

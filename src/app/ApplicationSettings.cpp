@@ -10,10 +10,7 @@ std::uint32_t byteCount(int size) { return static_cast<std::uint32_t>(std::max(0
 
 }  // namespace
 
-void Application::openSettings()
-{
-    settingsKey = instance->openSettings(settingsCompany, settingsProduct);
-}
+void Application::openSettings() { settingsKey = instance->openSettings(settingsCompany, settingsProduct); }
 
 void Application::closeSettings() { settingsKey.reset(); }
 

@@ -13,8 +13,7 @@ BoardRules::BoardRules(Widget& ownerWidget, BoardListener& boardListener, Bitmap
       blockPicture(picture),
       framesPerKind(std::max(1, frames)),
       random(RandomGenerator::clockSeed())
-{
-}
+{}
 
 // The blocks belong to the owner's children array, which deletes them.
 BoardRules::~BoardRules() = default;
@@ -22,16 +21,16 @@ BoardRules::~BoardRules() = default;
 bool BoardRules::createBlocks(int specialSlot, int specialX, int specialY, int firstCellSlot)
 {
     const int children = owner.getChildCount();
-    const bool slotsFit = specialSlot >= 0 && specialSlot < children && firstCellSlot >= 0
-        && firstCellSlot <= children - cellCount
-        && (specialSlot < firstCellSlot || specialSlot >= firstCellSlot + cellCount);
+    const bool slotsFit = specialSlot >= 0 && specialSlot < children && firstCellSlot >= 0 &&
+                          firstCellSlot <= children - cellCount &&
+                          (specialSlot < firstCellSlot || specialSlot >= firstCellSlot + cellCount);
     if (!slotsFit || specialBlock || cells[0])
         return false;
 
     // The special block's kind is drawn first, then the grid's in cell order: the order fixes
     // which game a seed deals.
-    auto special = std::make_unique<Block>(&owner, specialX, specialY, blockPicture, colourCount,
-                                           framesPerKind, random);
+    auto special =
+        std::make_unique<Block>(&owner, specialX, specialY, blockPicture, colourCount, framesPerKind, random);
     special->setAlpha(0);
     specialBlock = special.get();
     owner.replaceChild(specialSlot, std::move(special));
@@ -44,10 +43,7 @@ bool BoardRules::createBlocks(int specialSlot, int specialX, int specialY, int f
     return true;
 }
 
-Block* BoardRules::getCell(int index) const
-{
-    return index >= 0 && index < cellCount ? cells[index] : nullptr;
-}
+Block* BoardRules::getCell(int index) const { return index >= 0 && index < cellCount ? cells[index] : nullptr; }
 
 Block* BoardRules::getCell(int cx, int cy) const
 {
@@ -56,10 +52,7 @@ Block* BoardRules::getCell(int cx, int cy) const
     return cells[cx + cy * gridWidth];
 }
 
-bool BoardRules::isSpecialShown() const
-{
-    return specialBlock && specialBlock->getAlpha() != 0;
-}
+bool BoardRules::isSpecialShown() const { return specialBlock && specialBlock->getAlpha() != 0; }
 
 void BoardRules::showSpecial()
 {

@@ -10,10 +10,7 @@
 namespace {
 
 // a × b, held at the largest int (both factors are non-negative).
-std::int64_t saturatingProduct(std::int64_t a, std::int64_t b)
-{
-    return std::min<std::int64_t>(a * b, INT_MAX);
-}
+std::int64_t saturatingProduct(std::int64_t a, std::int64_t b) { return std::min<std::int64_t>(a * b, INT_MAX); }
 
 bool insideGrid(int cx, int cy)
 {
@@ -73,14 +70,13 @@ bool BoardRules::scanBoard()
         for (int x1 = 0; x1 < gridWidth; ++x1) {
             for (int y2 = y1; y2 < gridHeight; ++y2) {
                 for (int x2 = x1 + 1; x2 < gridWidth; ++x2) {
-                    if (!squareCorners(x1, y1, x2, y2, corner)
-                        || !cornersMatch(corner[0], corner[1], corner[2], corner[3]))
+                    if (!squareCorners(x1, y1, x2, y2, corner) ||
+                        !cornersMatch(corner[0], corner[1], corner[2], corner[3]))
                         continue;
                     for (int i : corner)
                         cells[i]->setMarked(true);
-                    if (isSpecialShown()
-                        && std::all_of(corner.begin(), corner.end(),
-                                       [this](int i) { return specialBlock->matches(*cells[i]); }))
+                    if (isSpecialShown() && std::all_of(corner.begin(), corner.end(),
+                                                        [this](int i) { return specialBlock->matches(*cells[i]); }))
                         specialMatched = true;
                     appendSquare(squareList, x1, y1, x2, y2);
                     outlineColour = 0xFFFFFF;
@@ -99,8 +95,7 @@ bool BoardRules::scanBoard()
     setChain(chain + 1);
     if (playerMoved)
         setCombo(combo + 1);
-    const std::int64_t points =
-        saturatingProduct(saturatingProduct(saturatingProduct(chain, combo), combo), area);
+    const std::int64_t points = saturatingProduct(saturatingProduct(saturatingProduct(chain, combo), combo), area);
     addScore(points);
     addTime(static_cast<int>(saturatingProduct(timePerPixel * 5, area)));
     lastPoints = static_cast<int>(points);
@@ -132,8 +127,8 @@ void BoardRules::findHints()
                     for (int l = y; l <= y + 1; ++l) {
                         for (int m = 0; m < gridHeight; ++m) {
                             for (int n = 0; n < gridWidth; ++n) {
-                                if (squareCorners(k, l, n, m, corner)
-                                    && cornersMatch(corner[0], corner[1], corner[2], corner[3]))
+                                if (squareCorners(k, l, n, m, corner) &&
+                                    cornersMatch(corner[0], corner[1], corner[2], corner[3]))
                                     appendSquare(hintList, k, l, n, m);
                             }
                         }
@@ -144,7 +139,4 @@ void BoardRules::findHints()
     }
 }
 
-void BoardRules::clearHints()
-{
-    hintList.clear();
-}
+void BoardRules::clearHints() { hintList.clear(); }

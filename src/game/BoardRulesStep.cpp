@@ -58,8 +58,8 @@ Block* BoardRules::replaceMarked(int cx, int cy)
     // The new block enters one cell above the block now in row 1: above the former top block
     // (or an earlier new block) after a shift, or straight into row 0 when nothing moved.
     Block* const below = cells[cx + gridWidth];
-    auto created = std::make_unique<Block>(&owner, below->getX(), below->getY() - gridStepY, blockPicture,
-                                           colourCount, framesPerKind, random);
+    auto created = std::make_unique<Block>(&owner, below->getX(), below->getY() - gridStepY, blockPicture, colourCount,
+                                           framesPerKind, random);
     Block* const block = created.get();
     cells[cx] = block;
     owner.replaceChild(slot, std::move(created));

@@ -69,16 +69,16 @@ void GameScreen::setUp()
     };
     replaceChild(LevelDisplay, counter(&digitsBitmap, leftColumnLeft, topRowY, 3, rules->getLevel(), leftColumnLeft,
                                        leftColumnRight));
-    replaceChild(ScoreDisplay, counter(&digitsBitmap, rightColumnLeft, topRowY, 8, rules->getScore(),
-                                       rightColumnLeft, rightColumnRight));
+    replaceChild(ScoreDisplay, counter(&digitsBitmap, rightColumnLeft, topRowY, 8, rules->getScore(), rightColumnLeft,
+                                       rightColumnRight));
     replaceChild(RemovedDisplay, counter(&digitsBitmap, leftColumnLeft, removedRowY, 4, rules->getRemovedCount(),
                                          leftColumnLeft, leftColumnRight));
     replaceChild(TargetDisplay, counter(&digitsBitmap, leftColumnLeft, targetRowY, 4, rules->getLevelTarget(),
                                         leftColumnLeft, leftColumnRight));
-    replaceChild(ComboDisplay, counter(&digitsBitmap, leftColumnLeft, comboRowY, 3, rules->getCombo(),
-                                       leftColumnLeft, leftColumnRight));
-    replaceChild(ChainDisplay, counter(&digitsBitmap, leftColumnLeft, chainRowY, 3, rules->getChain(),
-                                       leftColumnLeft, leftColumnRight));
+    replaceChild(ComboDisplay, counter(&digitsBitmap, leftColumnLeft, comboRowY, 3, rules->getCombo(), leftColumnLeft,
+                                       leftColumnRight));
+    replaceChild(ChainDisplay, counter(&digitsBitmap, leftColumnLeft, chainRowY, 3, rules->getChain(), leftColumnLeft,
+                                       leftColumnRight));
 
     auto popup = counter(&bigDigitsBitmap, 0, 0, 8, 0, 0, 0);
     popup->setAlpha(0);

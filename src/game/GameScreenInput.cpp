@@ -52,8 +52,7 @@ void GameScreen::handleEvent(int eventCode)
         if (theApp->keyCode == hintKey)
             rules->clearHints();
         return;
-    default:
-        return;
+    default: return;
     }
 }
 
@@ -61,8 +60,8 @@ int GameScreen::buttonAt(int px, int py)
 {
     for (int i = firstButton; i <= lastButton; ++i) {
         Widget* child = getChild(i);
-        if (child && child->getX() <= px && px < child->getX() + child->getWidth() && child->getY() <= py
-            && py < child->getY() + child->getHeight())
+        if (child && child->getX() <= px && px < child->getX() + child->getWidth() && child->getY() <= py &&
+            py < child->getY() + child->getHeight())
             return i;
     }
     return -1;
@@ -99,13 +98,8 @@ void GameScreen::pressButton(int index)
         theApp->toggleFullScreen();
         child->setFrame(theApp->fullScreen ? 2 : 0);
         return;
-    case ExitButton:
-        theApp->closeWindow();
-        return;
-    case LogoButton:
-        theApp->openWebPage(makerWebPage);
-        return;
-    default:
-        return;
+    case ExitButton: theApp->closeWindow(); return;
+    case LogoButton: theApp->openWebPage(makerWebPage); return;
+    default: return;
     }
 }

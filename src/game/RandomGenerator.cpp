@@ -2,10 +2,7 @@
 
 #include <ctime>
 
-std::uint32_t RandomGenerator::clockSeed()
-{
-    return static_cast<std::uint32_t>(std::time(nullptr));
-}
+std::uint32_t RandomGenerator::clockSeed() { return static_cast<std::uint32_t>(std::time(nullptr)); }
 
 int RandomGenerator::next()
 {

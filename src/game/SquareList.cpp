@@ -2,10 +2,7 @@
 
 #include <algorithm>
 
-SquareList::SquareList()
-    : records(std::make_unique<int[]>(initialCapacity)), capacity(initialCapacity)
-{
-}
+SquareList::SquareList() : records(std::make_unique<int[]>(initialCapacity)), capacity(initialCapacity) {}
 
 int SquareList::pack(int x1, int y1, int x2, int y2)
 {
@@ -29,7 +26,4 @@ void SquareList::append(int record)
     count += 1;
 }
 
-int SquareList::getRecord(int index) const
-{
-    return index >= 0 && index < count ? records[index] : 0;
-}
+int SquareList::getRecord(int index) const { return index >= 0 && index < count ? records[index] : 0; }

@@ -49,8 +49,7 @@ Bitmap::Bitmap(const char* name, int w, int h, int cols, int rowCount, int frame
       hasColourKey(true),
       colourKeyLow(keyLow),
       colourKeyHigh(keyHigh)
-{
-}
+{}
 
 Bitmap::~Bitmap() { releaseSurface(); }
 
@@ -93,15 +92,9 @@ bool Bitmap::restoreSurface()
     return createSurface();
 }
 
-int Bitmap::cellLeft(int frameNumber) const
-{
-    return columns > 0 ? (frameNumber % columns) * cellWidth : 0;
-}
+int Bitmap::cellLeft(int frameNumber) const { return columns > 0 ? (frameNumber % columns) * cellWidth : 0; }
 
-int Bitmap::cellTop(int frameNumber) const
-{
-    return columns > 0 ? (frameNumber / columns) * cellHeight : 0;
-}
+int Bitmap::cellTop(int frameNumber) const { return columns > 0 ? (frameNumber / columns) * cellHeight : 0; }
 
 bool Bitmap::drawCell(int x, int y, int frame)
 {
@@ -144,8 +137,8 @@ bool Bitmap::drawCellBlended(int x, int y, int frame, int alpha)
     return drawCellBlendedClipped(x, y, x, y, x + cellWidth, y + cellHeight, frame, alpha);
 }
 
-bool Bitmap::drawCellBlendedClipped(int x, int y, int clipLeft, int clipTop, int clipRight, int clipBottom,
-                                    int frame, int alpha)
+bool Bitmap::drawCellBlendedClipped(int x, int y, int clipLeft, int clipTop, int clipRight, int clipBottom, int frame,
+                                    int alpha)
 {
     if (!surface)
         return false;

@@ -26,8 +26,8 @@ public:
     bool drawCell(int x, int y, int frame);
     bool drawCellClipped(int x, int y, int clipLeft, int clipTop, int clipRight, int clipBottom, int frame);
     bool drawCellBlended(int x, int y, int frame, int alpha);
-    bool drawCellBlendedClipped(int x, int y, int clipLeft, int clipTop, int clipRight, int clipBottom,
-                                int frame, int alpha);
+    bool drawCellBlendedClipped(int x, int y, int clipLeft, int clipTop, int clipRight, int clipBottom, int frame,
+                                int alpha);
 
     const char* getFileName() const { return fileName; }
     int getWidth() const { return width; }

@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-void blendRow(std::uint8_t* destination, const std::uint8_t* source, int rowBytes, int bitsPerPixel,
-              int alpha)
+void blendRow(std::uint8_t* destination, const std::uint8_t* source, int rowBytes, int bitsPerPixel, int alpha)
 {
     const unsigned a = static_cast<unsigned>(alpha);
     const unsigned rest = 128u - a;

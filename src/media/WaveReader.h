@@ -33,8 +33,8 @@ public:
     std::uint32_t averageBytesPerSecond = 0;
     int blockAlign = 0;
     int bitsPerSample = 0;
-    std::uint32_t dataSize = 0;       // as the data chunk declares it
-    std::uint64_t dataOffset = 0;     // file offset of the first sound byte
+    std::uint32_t dataSize = 0;    // as the data chunk declares it
+    std::uint64_t dataOffset = 0;  // file offset of the first sound byte
     std::uint64_t fileSize = 0;
 
 private:
@@ -46,6 +46,6 @@ private:
     bool readAt(std::uint64_t offset, void* into, std::size_t bytes);
 
     std::FILE* file = nullptr;
-    std::uint64_t formEnd = 0;      // end of the RIFF chunk, cut to the file's size
-    std::uint64_t readPosition = 0; // next data byte for `readData`
+    std::uint64_t formEnd = 0;       // end of the RIFF chunk, cut to the file's size
+    std::uint64_t readPosition = 0;  // next data byte for `readData`
 };

@@ -20,7 +20,11 @@ public:
     virtual ~Font() = default;
 };
 
-enum class TextAlign { Left = 0, Centre = 1, Right = 2 };
+enum class TextAlign {
+    Left = 0,
+    Centre = 1,
+    Right = 2
+};
 
 // Lines and text on a surface, with one pen and one font selected at a time.
 class DrawContext {

@@ -42,9 +42,9 @@ constexpr int Right = 39;
 constexpr int Down = 40;
 constexpr int Insert = 45;
 constexpr int Delete = 46;
-constexpr int Digit0 = 48;  // '0'..'9' are 48..57
-constexpr int LetterA = 65; // 'A'..'Z' are 65..90
-constexpr int F1 = 112;     // F1..F12 are 112..123
+constexpr int Digit0 = 48;   // '0'..'9' are 48..57
+constexpr int LetterA = 65;  // 'A'..'Z' are 65..90
+constexpr int F1 = 112;      // F1..F12 are 112..123
 }  // namespace vk
 
 }  // namespace platform

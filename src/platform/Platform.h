@@ -19,7 +19,10 @@ struct WindowSettings {
     const char* title = "harrowdine Kelvary";
 };
 
-enum class MessageIcon { Error, Information };
+enum class MessageIcon {
+    Error,
+    Information
+};
 
 // The operating system's services for the game: window, display, sound, settings, clock,
 // messages and the shell.  One implementation per build (src/platform/<name>/).
@@ -43,17 +46,17 @@ public:
     virtual std::unique_ptr<SettingsKey> openSettings(const char* company, const char* product) = 0;
 
     // Message loop.
-    virtual bool peekMessage() = 0;                // a message is waiting
-    virtual bool getMessage(Message& message) = 0; // takes one, waiting if needed; false on Quit
+    virtual bool peekMessage() = 0;                 // a message is waiting
+    virtual bool getMessage(Message& message) = 0;  // takes one, waiting if needed; false on Quit
     virtual void dispatchMessage(const Message& message) = 0;
-    virtual void waitMessage(int timeoutMs) = 0;   // until a message arrives or the time passes (-1: no limit)
+    virtual void waitMessage(int timeoutMs) = 0;  // until a message arrives or the time passes (-1: no limit)
     virtual void postQuitMessage(int exitCode) = 0;
 
     // Clock.
     virtual void beginTimerPeriod() {}
     virtual void endTimerPeriod() {}
-    virtual std::uint32_t getMilliseconds() = 0;   // wraps around after 49 days
-    virtual std::int64_t getSecondsOfDay() = 0;    // current time in seconds, seeds each new game
+    virtual std::uint32_t getMilliseconds() = 0;  // wraps around after 49 days
+    virtual std::int64_t getSecondsOfDay() = 0;   // current time in seconds, seeds each new game
 
     // Shell.
     virtual void showMessageBox(Window* owner, const char* caption, const char* text, MessageIcon icon) = 0;

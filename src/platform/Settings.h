@@ -4,7 +4,11 @@
 
 namespace platform {
 
-enum class ValueType { Text, Number, Bytes };
+enum class ValueType {
+    Text,
+    Number,
+    Bytes
+};
 
 // The one settings key of the current user, open from `Platform::openSettings` until it is
 // destroyed.  Text values are stored with their terminating zero, numbers as 4 bytes.

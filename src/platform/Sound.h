@@ -33,8 +33,7 @@ class SoundDevice {
 public:
     virtual ~SoundDevice() = default;
     // A buffer of `bytes` bytes of sound in `format`; null on failure.
-    virtual std::unique_ptr<SoundBuffer> createBuffer(const WaveFormat& format, std::uint32_t bytes,
-                                                      bool looping) = 0;
+    virtual std::unique_ptr<SoundBuffer> createBuffer(const WaveFormat& format, std::uint32_t bytes, bool looping) = 0;
 };
 
 }  // namespace platform

@@ -5,9 +5,9 @@
 #include "screens/TextField.h"
 
 namespace {
-constexpr int okBottomGap = 40;     // from the OK button's top to the bottom edge
-constexpr int pictureTop = 40;      // the game-over picture in the qualifying layout
-constexpr int pictureGap = 20;      // between the stacked pictures and the name field
+constexpr int okBottomGap = 40;  // from the OK button's top to the bottom edge
+constexpr int pictureTop = 40;   // the game-over picture in the qualifying layout
+constexpr int pictureGap = 20;   // between the stacked pictures and the name field
 constexpr int fieldInset = 50;
 constexpr int fieldHeight = 16;
 constexpr int fieldBackground = 0xFFFFFF;
@@ -47,10 +47,9 @@ void GameOverPanel::setUp(int boxWidth, int boxHeight, int fill, int border, int
                                                         okBitmap.get()));
         replaceChild(GameOverPicture, std::make_unique<Widget>(this, (w - gameOverBitmap->getCellWidth()) / 2,
                                                                pictureTop, gameOverBitmap.get()));
-        replaceChild(MessagePicture,
-                     std::make_unique<Widget>(this, (w - congratulationsBitmap->getCellWidth()) / 2,
-                                              getChild(GameOverPicture)->getBottom() + pictureGap,
-                                              congratulationsBitmap.get()));
+        replaceChild(MessagePicture, std::make_unique<Widget>(this, (w - congratulationsBitmap->getCellWidth()) / 2,
+                                                              getChild(GameOverPicture)->getBottom() + pictureGap,
+                                                              congratulationsBitmap.get()));
         auto field = std::make_unique<TextField>(this, fieldInset, getChild(MessagePicture)->getBottom() + pictureGap,
                                                  w - 2 * fieldInset, fieldHeight, true, fieldBackground, fieldBorder,
                                                  fieldBorderWidth, nullptr, HighScoreTable::nameSize);
@@ -66,9 +65,9 @@ void GameOverPanel::setUp(int boxWidth, int boxHeight, int fill, int border, int
         replaceChild(GameOverPicture,
                      std::make_unique<Widget>(this, (w - gameOverBitmap->getCellWidth()) / 2,
                                               h / 4 - gameOverBitmap->getCellHeight() / 2, gameOverBitmap.get()));
-        replaceChild(MessagePicture, std::make_unique<Widget>(this, (w - tipsBitmap->getCellWidth()) / 2,
-                                                              h / 2 - tipsBitmap->getCellHeight() / 2,
-                                                              tipsBitmap.get()));
+        replaceChild(MessagePicture,
+                     std::make_unique<Widget>(this, (w - tipsBitmap->getCellWidth()) / 2,
+                                              h / 2 - tipsBitmap->getCellHeight() / 2, tipsBitmap.get()));
     }
 }
 
@@ -113,7 +112,6 @@ void GameOverPanel::handleEvent(int eventCode)
         if (isHighScore && nameField)
             nameField->handleEvent(eventCode);
         return;
-    default:
-        return;
+    default: return;
     }
 }

@@ -15,7 +15,12 @@ class TextField;
 class GameOverPanel : public Widget {
 public:
     static constexpr int gameOverResult = 10;
-    enum Child { OkButton = 0, GameOverPicture = 1, MessagePicture = 2, NameFieldSlot = 3 };
+    enum Child {
+        OkButton = 0,
+        GameOverPicture = 1,
+        MessagePicture = 2,
+        NameFieldSlot = 3
+    };
 
     GameOverPanel(Widget* parent, int x, int y, int width, int height, int fillColour, int borderColour,
                   int borderWidth, std::uint32_t finalScore);

@@ -7,7 +7,7 @@ namespace {
 constexpr const char* rowFace = "Arial";
 constexpr int rowFontHeight = 16;
 constexpr int rowColour = 0xFFFFFF;
-constexpr int rowInset = 40;      // left and right of the rows
+constexpr int rowInset = 40;  // left and right of the rows
 constexpr int firstRowTop = 70;
 constexpr int rowHeight = 20;
 constexpr int rowPitch = 25;
@@ -45,9 +45,9 @@ void HighScoreScreen::setUp()
     allocateChildren(4);
     replaceChild(OkButton, std::make_unique<Widget>(this, w / 2 + buttonOffset,
                                                     h - okBitmap->getCellHeight() - buttonGap, okBitmap.get()));
-    replaceChild(ResetButton, std::make_unique<Widget>(this, w / 2 - buttonOffset,
-                                                       h - resetBitmap->getCellHeight() - buttonGap,
-                                                       resetBitmap.get()));
+    replaceChild(ResetButton,
+                 std::make_unique<Widget>(this, w / 2 - buttonOffset, h - resetBitmap->getCellHeight() - buttonGap,
+                                          resetBitmap.get()));
     replaceChild(NameLabel, std::make_unique<Widget>(this, labelInset, labelInset, nameLabelBitmap.get()));
     replaceChild(ScoreLabel, std::make_unique<Widget>(this, w - scoreLabelBitmap->getCellWidth() - labelInset,
                                                       labelInset, scoreLabelBitmap.get()));

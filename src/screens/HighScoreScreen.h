@@ -10,7 +10,12 @@
 // score labels, a reset button that restores the built-in table and an OK button.
 class HighScoreScreen : public Widget {
 public:
-    enum Child { OkButton = 0, ResetButton = 1, NameLabel = 2, ScoreLabel = 3 };
+    enum Child {
+        OkButton = 0,
+        ResetButton = 1,
+        NameLabel = 2,
+        ScoreLabel = 3
+    };
 
     HighScoreScreen(Widget* parent, int x, int y, int width, int height, int fillColour, int borderColour,
                     int borderWidth);

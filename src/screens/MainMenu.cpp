@@ -77,21 +77,16 @@ void MainMenu::handleEvent(int eventCode)
             parent->nextFrame();  // the host builds the game and deletes this menu
         return;
     case HighScoresButton:
-        replaceChild(Panel, std::make_unique<HighScoreScreen>(this, 200, 110, 400, 380, boxFillColour,
-                                                              boxBorderColour, boxBorderWidth));
+        replaceChild(Panel, std::make_unique<HighScoreScreen>(this, 200, 110, 400, 380, boxFillColour, boxBorderColour,
+                                                              boxBorderWidth));
         return;
     case OptionsButton:
-        replaceChild(Panel, std::make_unique<OptionsScreen>(this, 300, 200, 200, 200, boxFillColour,
-                                                            boxBorderColour, boxBorderWidth));
+        replaceChild(Panel, std::make_unique<OptionsScreen>(this, 300, 200, 200, 200, boxFillColour, boxBorderColour,
+                                                            boxBorderWidth));
         return;
-    case HelpButton:
-        theApp->showHelp();
-        return;
-    case ExitButton:
-        theApp->closeWindow();
-        return;
-    default:
-        return;
+    case HelpButton: theApp->showHelp(); return;
+    case ExitButton: theApp->closeWindow(); return;
+    default: return;
     }
 }
 

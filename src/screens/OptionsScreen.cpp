@@ -29,9 +29,8 @@ void OptionsScreen::setUp(int boxWidth, int boxHeight, int fill, int border, int
     const int w = boxWidth;
     const int h = boxHeight;
     allocateChildren(3);
-    replaceChild(SoundToggle,
-                 std::make_unique<Widget>(this, (w - soundBitmap->getCellWidth()) / 2,
-                                          h / 4 - soundBitmap->getCellHeight() / 2, soundBitmap.get()));
+    replaceChild(SoundToggle, std::make_unique<Widget>(this, (w - soundBitmap->getCellWidth()) / 2,
+                                                       h / 4 - soundBitmap->getCellHeight() / 2, soundBitmap.get()));
     replaceChild(FullScreenToggle,
                  std::make_unique<Widget>(this, (w - fullScreenBitmap->getCellWidth()) / 2,
                                           h / 2 - fullScreenBitmap->getCellHeight() / 2, fullScreenBitmap.get()));

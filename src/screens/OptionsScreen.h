@@ -9,7 +9,11 @@
 // toggles change the application's switches at once; the application stores them at exit.
 class OptionsScreen : public Widget {
 public:
-    enum Child { SoundToggle = 0, FullScreenToggle = 1, OkButton = 2 };
+    enum Child {
+        SoundToggle = 0,
+        FullScreenToggle = 1,
+        OkButton = 2
+    };
     // Toggle frames: 0 on / window, 2 off / full screen; the odd frame above each is its
     // under-the-pointer look.
     static constexpr int soundOnFrame = 0;

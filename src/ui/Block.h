@@ -15,8 +15,7 @@ public:
 
     // Draws the block's kind from `random`.  Without a picture (bitmap null) the block still
     // counts colourCount × framesPerKind frames, laid out as the block picture's rows.
-    Block(Widget* parent, int x, int y, Bitmap* bitmap, int colourCount, int framesPerKind,
-          RandomGenerator& random);
+    Block(Widget* parent, int x, int y, Bitmap* bitmap, int colourCount, int framesPerKind, RandomGenerator& random);
 
     virtual void setUp(int colourCount, int framesPerKind, RandomGenerator& random);
 

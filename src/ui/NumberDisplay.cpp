@@ -94,16 +94,9 @@ void NumberDisplay::realign()
     }
     width = w * visible;
     switch (alignment) {
-    case AlignLeft:
-        setX(boundLeft + width - w * digitCount);
-        break;
-    case AlignRight:
-        setX(boundRight - w * digitCount);
-        break;
-    case AlignCentre:
-        setX(boundLeft + (boundRight - boundLeft + width) / 2 - w * digitCount);
-        break;
-    default:
-        break;
+    case AlignLeft: setX(boundLeft + width - w * digitCount); break;
+    case AlignRight: setX(boundRight - w * digitCount); break;
+    case AlignCentre: setX(boundLeft + (boundRight - boundLeft + width) / 2 - w * digitCount); break;
+    default: break;
     }
 }

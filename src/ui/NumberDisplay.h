@@ -7,7 +7,11 @@
 // digits stay aligned left, right or centred between two x bounds as the value changes.
 class NumberDisplay : public Widget {
 public:
-    enum Alignment { AlignLeft = 1, AlignRight = 2, AlignCentre = 3 };
+    enum Alignment {
+        AlignLeft = 1,
+        AlignRight = 2,
+        AlignCentre = 3
+    };
 
     NumberDisplay(Widget* parent, int x, int y, Bitmap* digitStrip, int digitCount, int initialValue,
                   bool hideLeadingZeros, int alignment, int boundLeft, int boundRight);

@@ -4,8 +4,7 @@
 
 ScreenHost::ScreenHost(Widget* parentWidget, int px, int py) : ScreenHost(parentWidget, px, py, makeGameScreen) {}
 
-ScreenHost::ScreenHost(Widget* parentWidget, int px, int py, ScreenFactory factory)
-    : screenFactory(std::move(factory))
+ScreenHost::ScreenHost(Widget* parentWidget, int px, int py, ScreenFactory factory) : screenFactory(std::move(factory))
 {
     Widget::init(parentWidget, px, py, nullptr);
     setUp();

@@ -10,7 +10,11 @@
 // `nextFrame` or `setFrame`; the old screen is deleted inside that call.
 class ScreenHost : public Widget {
 public:
-    enum Screen { SplashScreenNumber = 0, MainMenuNumber = 1, GameScreenNumber = 2 };
+    enum Screen {
+        SplashScreenNumber = 0,
+        MainMenuNumber = 1,
+        GameScreenNumber = 2
+    };
 
     // Builds the screen of a number in the host's slot (null if it cannot be built).
     using ScreenFactory = std::function<std::unique_ptr<Widget>(ScreenHost& host, int screen)>;

@@ -7,12 +7,9 @@
 std::unique_ptr<Widget> ScreenHost::makeGameScreen(ScreenHost& host, int screen)
 {
     switch (screen) {
-    case SplashScreenNumber:
-        return std::make_unique<SplashScreen>(&host, 0, 0, host.getWidth(), host.getHeight());
-    case MainMenuNumber:
-        return std::make_unique<MainMenu>(&host, 0, 0);
-    case GameScreenNumber:
-        return std::make_unique<GameScreen>(&host, 0, 0);
+    case SplashScreenNumber: return std::make_unique<SplashScreen>(&host, 0, 0, host.getWidth(), host.getHeight());
+    case MainMenuNumber: return std::make_unique<MainMenu>(&host, 0, 0);
+    case GameScreenNumber: return std::make_unique<GameScreen>(&host, 0, 0);
     default:
         // No other screen exists: an empty slot draws nothing and takes no input.
         return nullptr;

@@ -6,10 +6,7 @@
 
 Widget::Widget() = default;
 
-Widget::Widget(Widget* parentWidget, int px, int py, Bitmap* picture)
-{
-    Widget::init(parentWidget, px, py, picture);
-}
+Widget::Widget(Widget* parentWidget, int px, int py, Bitmap* picture) { Widget::init(parentWidget, px, py, picture); }
 
 Widget::~Widget()
 {
@@ -274,8 +271,8 @@ bool Widget::drawClipped(int left, int top, int right, int bottom)
         return true;
     if (hasBitmap && bitmap) {
         const bool drawn = alpha == opaqueAlpha
-            ? bitmap->drawCellClipped(originX + x, originY + y, left, top, right, bottom, frame)
-            : bitmap->drawCellBlended(originX + x, originY + y, frame, alpha);
+                               ? bitmap->drawCellClipped(originX + x, originY + y, left, top, right, bottom, frame)
+                               : bitmap->drawCellBlended(originX + x, originY + y, frame, alpha);
         if (!drawn)
             return false;
     }
@@ -291,9 +288,8 @@ bool Widget::draw()
     if (alpha == 0)
         return true;
     if (hasBitmap && bitmap) {
-        const bool drawn = alpha == opaqueAlpha
-            ? bitmap->drawCell(originX + x, originY + y, frame)
-            : bitmap->drawCellBlended(originX + x, originY + y, frame, alpha);
+        const bool drawn = alpha == opaqueAlpha ? bitmap->drawCell(originX + x, originY + y, frame)
+                                                : bitmap->drawCellBlended(originX + x, originY + y, frame, alpha);
         if (!drawn)
             return false;
     }

@@ -115,7 +115,7 @@ TEST_F(FrameLoopTest, ALateFrameIsNotFollowedByCatchUpFrames)
     EXPECT_EQ(app->run(), 0);
     ASSERT_EQ(root->drawTimes.size(), 6u);
     const auto start = root->drawTimes[2];
-    EXPECT_EQ(root->drawTimes[3] - start, 200u);       // the next frame starts at once
+    EXPECT_EQ(root->drawTimes[3] - start, 200u);              // the next frame starts at once
     EXPECT_EQ(root->drawTimes[4] - root->drawTimes[3], 66u);  // and then the usual pace
     for (std::size_t i = 1; i < root->drawTimes.size(); ++i)
         EXPECT_GE(root->drawTimes[i] - root->drawTimes[i - 1], 66u);
@@ -130,7 +130,7 @@ TEST_F(FrameLoopTest, AFailedDrawRestoresTheDisplayOnceAndDrawsAgain)
             fake.queue(MessageKind::Close);
     };
     EXPECT_EQ(app->run(), 0);
-    EXPECT_EQ(fake.record.restores, 2);  // visible and back surface
+    EXPECT_EQ(fake.record.restores, 2);     // visible and back surface
     EXPECT_EQ(root->drawTimes.size(), 5u);  // one frame drew twice
     EXPECT_EQ(root->updates, 4);
     EXPECT_TRUE(fake.record.messageBoxes.empty());
@@ -205,8 +205,8 @@ TEST_F(FrameLoopTest, TheWindowProcedureStoresInputAndSendsTheFiveEvents)
     fake.sendToHandler({MessageKind::ButtonDown, 4, -1, 5});
     EXPECT_EQ(root->seenX, 0xFFFF);
     EXPECT_EQ(root->seenButtons, 4);
-    EXPECT_EQ(root->events, (std::vector<int>{KeyPressed, KeyPressed, KeyReleased, CharTyped, MouseMoved,
-                                              MousePressed, MousePressed}));
+    EXPECT_EQ(root->events, (std::vector<int>{KeyPressed, KeyPressed, KeyReleased, CharTyped, MouseMoved, MousePressed,
+                                              MousePressed}));
 
     fake.sendToHandler({MessageKind::Size, 1, 0, 0});
     EXPECT_FALSE(app->active);

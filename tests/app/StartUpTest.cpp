@@ -21,8 +21,7 @@ TEST(StartUp, AnyDeviceThatCannotBeSetUpEndsWithTheInitialiseBox)
         fake.faults.soundDevice = step == 3;
         EXPECT_EQ(runGame(fake), 1);
         ASSERT_EQ(fake.record.messageBoxes.size(), 1u);
-        EXPECT_EQ(fake.record.messageBoxes[0].rfind("Cannot Initialize Game|Cannot initialize game. Make sure", 0),
-                  0u);
+        EXPECT_EQ(fake.record.messageBoxes[0].rfind("Cannot Initialize Game|Cannot initialize game. Make sure", 0), 0u);
         EXPECT_EQ(theApp, nullptr);
         EXPECT_EQ(rootWidget, nullptr);
     }

@@ -5,23 +5,27 @@
 
 namespace assetfiles {
 
-std::vector<std::uint8_t> readBytes(const std::filesystem::path& path) {
+std::vector<std::uint8_t> readBytes(const std::filesystem::path& path)
+{
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
+std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at)
+{
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 
-std::uint16_t le16(const std::vector<std::uint8_t>& b, std::size_t at) {
+std::uint16_t le16(const std::vector<std::uint8_t>& b, std::size_t at)
+{
     return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
 }
 
-std::optional<Bitmap> readBitmap(const std::filesystem::path& path) {
+std::optional<Bitmap> readBitmap(const std::filesystem::path& path)
+{
     const std::vector<std::uint8_t> b = readBytes(path);
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || le32(b, 14) != 40 || le16(b, 26) != 1 ||
-        le16(b, 28) != 24 || le32(b, 30) != 0)
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || le32(b, 14) != 40 || le16(b, 26) != 1 || le16(b, 28) != 24 ||
+        le32(b, 30) != 0)
         return std::nullopt;
     const auto width = static_cast<std::int32_t>(le32(b, 18));
     const auto height = static_cast<std::int32_t>(le32(b, 22));
@@ -43,7 +47,8 @@ std::optional<Bitmap> readBitmap(const std::filesystem::path& path) {
     return bitmap;
 }
 
-std::optional<Wave> readWave(const std::filesystem::path& path) {
+std::optional<Wave> readWave(const std::filesystem::path& path)
+{
     const std::vector<std::uint8_t> b = readBytes(path);
     if (b.size() < 12 || std::string(b.begin(), b.begin() + 4) != "RIFF" ||
         std::string(b.begin() + 8, b.begin() + 12) != "WAVE" || le32(b, 4) + 8 > b.size())

@@ -21,24 +21,28 @@ const std::string generator = std::string(KELVARY_OUTPUT_DIR) + "/kelvary-assetg
 
 class TemporaryFolder {
 public:
-    TemporaryFolder() {
+    TemporaryFolder()
+    {
         std::random_device seed;
         path = fs::temp_directory_path() / ("kelvary-assets-" + std::to_string(seed()));
         fs::create_directories(path);
     }
-    ~TemporaryFolder() {
+    ~TemporaryFolder()
+    {
         std::error_code ec;
         fs::remove_all(path, ec);
     }
     fs::path path;
 };
 
-int runGenerator(const std::string& arguments) {
+int runGenerator(const std::string& arguments)
+{
     const int status = std::system((generator + " " + arguments + " >/dev/null 2>&1").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::map<std::string, std::vector<std::uint8_t>> contents(const fs::path& root) {
+std::map<std::string, std::vector<std::uint8_t>> contents(const fs::path& root)
+{
     std::map<std::string, std::vector<std::uint8_t>> out;
     for (const auto& entry : fs::recursive_directory_iterator(root))
         if (entry.is_regular_file())
@@ -48,7 +52,8 @@ std::map<std::string, std::vector<std::uint8_t>> contents(const fs::path& root) 
 
 }  // namespace
 
-TEST(GeneratorRun, TwoRunsWriteIdenticalBytesAndMatchTheBuiltAssets) {
+TEST(GeneratorRun, TwoRunsWriteIdenticalBytesAndMatchTheBuiltAssets)
+{
     TemporaryFolder first, second;
     ASSERT_EQ(runGenerator("'" + first.path.string() + "'"), 0);
     ASSERT_EQ(runGenerator("'" + second.path.string() + "'"), 0);
@@ -64,7 +69,8 @@ TEST(GeneratorRun, TwoRunsWriteIdenticalBytesAndMatchTheBuiltAssets) {
     }
 }
 
-TEST(GeneratorRun, AnUnwritableFolderOrAMissingArgumentFails) {
+TEST(GeneratorRun, AnUnwritableFolderOrAMissingArgumentFails)
+{
     TemporaryFolder folder;
     const fs::path blocker = folder.path / "file";
     std::ofstream(blocker) << "not a folder";

@@ -17,7 +17,8 @@ const fs::path helpFolder = fs::path(KELVARY_OUTPUT_DIR) / "help";
 // The help's sources, beside the tests folder.
 const fs::path helpSources = fs::path(KELVARY_TEST_DATA).parent_path().parent_path() / "help";
 
-std::string readText(const fs::path& path) {
+std::string readText(const fs::path& path)
+{
     std::ifstream in(path);
     std::stringstream text;
     text << in.rdbuf();
@@ -25,7 +26,8 @@ std::string readText(const fs::path& path) {
 }
 
 // The local files a page refers to: its href and src values without anchors or addresses.
-std::vector<std::string> references(const std::string& text) {
+std::vector<std::string> references(const std::string& text)
+{
     std::vector<std::string> out;
     for (const std::string attribute : {"href=\"", "src=\""})
         for (std::size_t at = text.find(attribute); at != std::string::npos; at = text.find(attribute, at + 1)) {
@@ -42,7 +44,8 @@ std::vector<std::string> references(const std::string& text) {
 
 }  // namespace
 
-TEST(HelpPages, EveryLinkAndPictureOfEveryPageResolves) {
+TEST(HelpPages, EveryLinkAndPictureOfEveryPageResolves)
+{
     ASSERT_TRUE(fs::exists(helpFolder / "index.html"));
     std::set<std::string> visited, toVisit{"index.html"};
     while (!toVisit.empty()) {
@@ -64,7 +67,8 @@ TEST(HelpPages, EveryLinkAndPictureOfEveryPageResolves) {
         }
 }
 
-TEST(HelpPages, TheCompiledHelpListsEveryPageAndPicture) {
+TEST(HelpPages, TheCompiledHelpListsEveryPageAndPicture)
+{
     const std::string project = readText(helpSources / "kelvary.hhp");
     ASSERT_NE(project.find("Compiled file=harrowdine kelvary help.chm"), std::string::npos);
     ASSERT_NE(project.find("Default topic=index.html"), std::string::npos);

@@ -24,23 +24,35 @@ struct PictureFormat {
 };
 
 const PictureFormat pictures[] = {
-    {"company.bmp", 200, 36, 1, 1, false},     {"title.bmp", 800, 600, 1, 1, false},
-    {"start.bmp", 83, 76, 1, 2, false},        {"highscores.bmp", 102, 56, 1, 2, false},
-    {"options.bmp", 73, 56, 1, 2, false},      {"help.bmp", 44, 56, 1, 2, false},
-    {"exit.bmp", 44, 56, 1, 2, false},         {"field.bmp", 800, 600, 1, 1, false},
-    {"blocks.bmp", 150, 240, 5, 8, true},      {"digits.bmp", 100, 12, 10, 1, false},
-    {"digits2.bmp", 160, 20, 10, 1, true},     {"sound.bmp", 104, 68, 1, 4, true},
-    {"fullscreen.bmp", 103, 72, 1, 4, true},   {"exit2.bmp", 54, 32, 1, 2, false},
-    {"harrowdine.bmp", 138, 58, 1, 2, false},  {"ok.bmp", 22, 24, 1, 2, false},
-    {"resetscores.bmp", 96, 24, 1, 2, false},  {"name.bmp", 39, 11, 1, 1, false},
-    {"score.bmp", 42, 12, 1, 1, false},        {"gameover.bmp", 81, 12, 1, 1, false},
-    {"congratulations.bmp", 263, 64, 1, 1, false}, {"tips.bmp", 342, 30, 1, 1, false},
+    {"company.bmp", 200, 36, 1, 1, false},
+    {"title.bmp", 800, 600, 1, 1, false},
+    {"start.bmp", 83, 76, 1, 2, false},
+    {"highscores.bmp", 102, 56, 1, 2, false},
+    {"options.bmp", 73, 56, 1, 2, false},
+    {"help.bmp", 44, 56, 1, 2, false},
+    {"exit.bmp", 44, 56, 1, 2, false},
+    {"field.bmp", 800, 600, 1, 1, false},
+    {"blocks.bmp", 150, 240, 5, 8, true},
+    {"digits.bmp", 100, 12, 10, 1, false},
+    {"digits2.bmp", 160, 20, 10, 1, true},
+    {"sound.bmp", 104, 68, 1, 4, true},
+    {"fullscreen.bmp", 103, 72, 1, 4, true},
+    {"exit2.bmp", 54, 32, 1, 2, false},
+    {"harrowdine.bmp", 138, 58, 1, 2, false},
+    {"ok.bmp", 22, 24, 1, 2, false},
+    {"resetscores.bmp", 96, 24, 1, 2, false},
+    {"name.bmp", 39, 11, 1, 1, false},
+    {"score.bmp", 42, 12, 1, 1, false},
+    {"gameover.bmp", 81, 12, 1, 1, false},
+    {"congratulations.bmp", 263, 64, 1, 1, false},
+    {"tips.bmp", 342, 30, 1, 1, false},
     {"icon.bmp", 32, 32, 1, 1, false},
 };
 
 const Rgb panelFill{0, 0, 0x22};
 
-Bitmap load(const char* name) {
+Bitmap load(const char* name)
+{
     auto bitmap = assetfiles::readBitmap(std::string(KELVARY_OUTPUT_DIR) + "/" + name);
     if (!bitmap) {
         ADD_FAILURE() << name << " is missing or not a 24-bit bitmap";
@@ -53,12 +65,14 @@ struct Cell {
     int x, y, width, height;
 };
 
-Cell cellOf(const PictureFormat& format, int frame) {
+Cell cellOf(const PictureFormat& format, int frame)
+{
     const int w = format.width / format.columns, h = format.height / format.rows;
     return {frame % format.columns * w, frame / format.columns * h, w, h};
 }
 
-const PictureFormat& formatOf(const std::string& name) {
+const PictureFormat& formatOf(const std::string& name)
+{
     for (const PictureFormat& s : pictures)
         if (name == s.name)
             return s;
@@ -66,7 +80,8 @@ const PictureFormat& formatOf(const std::string& name) {
 }
 
 // Pixels of a cell's outermost ring, as (x, y) in the picture.
-std::vector<std::pair<int, int>> ring(const Cell& c) {
+std::vector<std::pair<int, int>> ring(const Cell& c)
+{
     std::vector<std::pair<int, int>> out;
     for (int x = c.x; x < c.x + c.width; ++x) {
         out.push_back({x, c.y});
@@ -79,7 +94,8 @@ std::vector<std::pair<int, int>> ring(const Cell& c) {
     return out;
 }
 
-int differingPixels(const Bitmap& a, const Cell& ca, const Bitmap& b, const Cell& cb) {
+int differingPixels(const Bitmap& a, const Cell& ca, const Bitmap& b, const Cell& cb)
+{
     int count = 0;
     for (int y = 0; y < ca.height; ++y)
         for (int x = 0; x < ca.width; ++x)
@@ -89,7 +105,8 @@ int differingPixels(const Bitmap& a, const Cell& ca, const Bitmap& b, const Cell
 
 }  // namespace
 
-TEST(PictureConformance, EveryPictureHasItsSizeAsA24BitBitmap) {
+TEST(PictureConformance, EveryPictureHasItsSizeAsA24BitBitmap)
+{
     for (const PictureFormat& s : pictures) {
         const auto bitmap = assetfiles::readBitmap(std::string(KELVARY_OUTPUT_DIR) + "/" + s.name);
         ASSERT_TRUE(bitmap.has_value()) << s.name;
@@ -100,7 +117,8 @@ TEST(PictureConformance, EveryPictureHasItsSizeAsA24BitBitmap) {
     }
 }
 
-TEST(PictureConformance, KeyedCellsHaveTransparentMarginsAroundVisibleContent) {
+TEST(PictureConformance, KeyedCellsHaveTransparentMarginsAroundVisibleContent)
+{
     for (const PictureFormat& s : pictures) {
         if (!s.keyed)
             continue;
@@ -118,7 +136,8 @@ TEST(PictureConformance, KeyedCellsHaveTransparentMarginsAroundVisibleContent) {
     }
 }
 
-TEST(PictureConformance, BlocksHaveNoTransparentHolesAndEachColourReadsOnItsOwn) {
+TEST(PictureConformance, BlocksHaveNoTransparentHolesAndEachColourReadsOnItsOwn)
+{
     const PictureFormat& s = formatOf("blocks.bmp");
     const Bitmap bitmap = load(s.name);
     std::vector<std::array<long, 3>> restColours;
@@ -167,7 +186,8 @@ TEST(PictureConformance, BlocksHaveNoTransparentHolesAndEachColourReadsOnItsOwn)
         }
 }
 
-TEST(PictureConformance, TheTenDigitCellsDiffer) {
+TEST(PictureConformance, TheTenDigitCellsDiffer)
+{
     for (const char* name : {"digits.bmp", "digits2.bmp"}) {
         const PictureFormat& s = formatOf(name);
         const Bitmap bitmap = load(name);
@@ -178,7 +198,8 @@ TEST(PictureConformance, TheTenDigitCellsDiffer) {
     }
 }
 
-TEST(PictureConformance, EveryButtonLooksDifferentUnderTheMouseAndInEachState) {
+TEST(PictureConformance, EveryButtonLooksDifferentUnderTheMouseAndInEachState)
+{
     for (const char* name : {"start.bmp", "highscores.bmp", "options.bmp", "help.bmp", "exit.bmp", "exit2.bmp",
                              "harrowdine.bmp", "ok.bmp", "resetscores.bmp", "sound.bmp", "fullscreen.bmp"}) {
         const PictureFormat& s = formatOf(name);
@@ -195,20 +216,28 @@ TEST(PictureConformance, EveryButtonLooksDifferentUnderTheMouseAndInEachState) {
     }
 }
 
-TEST(PictureConformance, OpaquePicturesMatchWhatLiesBeneathThem) {
+TEST(PictureConformance, OpaquePicturesMatchWhatLiesBeneathThem)
+{
     struct Placement {
         const char* name;
         const char* beneath;  // null: the panels' fill
         int x, y;
     };
     const Placement placements[] = {
-        {"start.bmp", "title.bmp", 358, 216},      {"highscores.bmp", "title.bmp", 349, 293},
-        {"options.bmp", "title.bmp", 363, 324},    {"help.bmp", "title.bmp", 378, 355},
-        {"exit.bmp", "title.bmp", 378, 450},       {"exit2.bmp", "field.bmp", 670, 499},
-        {"harrowdine.bmp", "field.bmp", 651, 546}, {"ok.bmp", nullptr, 0, 0},
-        {"resetscores.bmp", nullptr, 0, 0},        {"name.bmp", nullptr, 0, 0},
-        {"score.bmp", nullptr, 0, 0},              {"gameover.bmp", nullptr, 0, 0},
-        {"congratulations.bmp", nullptr, 0, 0},    {"tips.bmp", nullptr, 0, 0},
+        {"start.bmp", "title.bmp", 358, 216},
+        {"highscores.bmp", "title.bmp", 349, 293},
+        {"options.bmp", "title.bmp", 363, 324},
+        {"help.bmp", "title.bmp", 378, 355},
+        {"exit.bmp", "title.bmp", 378, 450},
+        {"exit2.bmp", "field.bmp", 670, 499},
+        {"harrowdine.bmp", "field.bmp", 651, 546},
+        {"ok.bmp", nullptr, 0, 0},
+        {"resetscores.bmp", nullptr, 0, 0},
+        {"name.bmp", nullptr, 0, 0},
+        {"score.bmp", nullptr, 0, 0},
+        {"gameover.bmp", nullptr, 0, 0},
+        {"congratulations.bmp", nullptr, 0, 0},
+        {"tips.bmp", nullptr, 0, 0},
     };
     for (const Placement& p : placements) {
         const PictureFormat& s = formatOf(p.name);
@@ -224,7 +253,8 @@ TEST(PictureConformance, OpaquePicturesMatchWhatLiesBeneathThem) {
     }
 }
 
-TEST(PictureConformance, CounterAreasOfTheFieldAreTheDigitCellsBackground) {
+TEST(PictureConformance, CounterAreasOfTheFieldAreTheDigitCellsBackground)
+{
     const Bitmap field = load("field.bmp");
     const Bitmap digits = load("digits.bmp");
     const Rgb background = digits.at(0, 0);
@@ -249,7 +279,8 @@ TEST(PictureConformance, CounterAreasOfTheFieldAreTheDigitCellsBackground) {
             ASSERT_EQ(field.at(x, y), bar) << x << "," << y;
 }
 
-TEST(PictureConformance, KeyedEdgesBlendTowardsWhatTheySitOnNeverTowardsBlack) {
+TEST(PictureConformance, KeyedEdgesBlendTowardsWhatTheySitOnNeverTowardsBlack)
+{
     // A soft edge mixed with black would leave a dark fringe around blocks, digits and
     // switches on the blue field; every visible pixel stays clear of near-black.
     for (const PictureFormat& s : pictures) {

@@ -9,15 +9,14 @@
 
 namespace {
 
-std::string output(const std::string& name) {
-    return std::string(KELVARY_OUTPUT_DIR) + "/" + name;
-}
+std::string output(const std::string& name) { return std::string(KELVARY_OUTPUT_DIR) + "/" + name; }
 
 }  // namespace
 
-TEST(Sounds, EveryEffectIsShortUnclippedMonoPcm) {
-    for (const char* name : {"start.wav", "beltree.wav", "xyloslid.wav", "gliss.wav", "ok.wav", "bigbrass.wav",
-                             "pizz.wav"}) {
+TEST(Sounds, EveryEffectIsShortUnclippedMonoPcm)
+{
+    for (const char* name :
+         {"start.wav", "beltree.wav", "xyloslid.wav", "gliss.wav", "ok.wav", "bigbrass.wav", "pizz.wav"}) {
         const auto wave = assetfiles::readWave(output(name));
         ASSERT_TRUE(wave.has_value()) << name;
         EXPECT_EQ(wave->formatTag, 1) << name;
@@ -46,7 +45,8 @@ TEST(Sounds, EveryEffectIsShortUnclippedMonoPcm) {
     EXPECT_EQ(assetfiles::le32(bytes, 40) + 44, bytes.size());
 }
 
-TEST(Icons, DesktopPngsAndTheWindowsIconHoldEverySize) {
+TEST(Icons, DesktopPngsAndTheWindowsIconHoldEverySize)
+{
     const std::string pngSignature = "\x89PNG\r\n\x1a\n";
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         const auto png = assetfiles::readBytes(output("icons/kelvary-" + std::to_string(size) + ".png"));

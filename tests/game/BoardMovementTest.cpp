@@ -35,9 +35,9 @@ TEST(BoardMovement, TurnsSlideTheFourBlocksOneCellInThreeTicks)
                                              board.rules.getCell(2, 3), board.rules.getCell(3, 3)};
         // Where each goes: counter-clockwise the top-left goes down, the top-right left, the
         // bottom-left right, the bottom-right up; clockwise the other way round.
-        const std::array<Position, 4> target = counterClockwise
-            ? std::array<Position, 4>{rest(2, 3), rest(2, 2), rest(3, 3), rest(3, 2)}
-            : std::array<Position, 4>{rest(3, 2), rest(3, 3), rest(2, 2), rest(2, 3)};
+        const std::array<Position, 4> target =
+            counterClockwise ? std::array<Position, 4>{rest(2, 3), rest(2, 2), rest(3, 3), rest(3, 2)}
+                             : std::array<Position, 4>{rest(3, 2), rest(3, 3), rest(2, 2), rest(2, 3)};
         board.rules.makeMove(2, 2, counterClockwise);
         for (int k = 0; k < 4; ++k) {
             const int cx = (target[k].x - BoardRules::cellX(0)) / 60;

@@ -46,10 +46,10 @@ GameRecord playRandomGame(std::uint32_t seed)
         for (int i = 0; i < BoardRules::cellCount; ++i)
             record.bonusBlocksSeen += board.rules.getCell(i)->getKind() == Block::BonusWildKind ? 1 : 0;
     }
-    record.finalState = board.kinds() + " ticks " + std::to_string(ticks) + " score "
-        + std::to_string(board.rules.getScore()) + " removed " + std::to_string(board.rules.getRemovedCount())
-        + " time " + std::to_string(board.rules.getTimeLeft()) + " sounds "
-        + std::to_string(board.listener.sounds.size());
+    record.finalState =
+        board.kinds() + " ticks " + std::to_string(ticks) + " score " + std::to_string(board.rules.getScore()) +
+        " removed " + std::to_string(board.rules.getRemovedCount()) + " time " +
+        std::to_string(board.rules.getTimeLeft()) + " sounds " + std::to_string(board.listener.sounds.size());
     record.scans = board.listener.popupShown;
     record.specials = board.listener.count(BoardSound::Special);
     return record;

@@ -17,10 +17,7 @@ std::set<int> markedCells(const TestBoard& board)
     return marked;
 }
 
-std::set<int> records(const SquareList& list)
-{
-    return {list.getRecords(), list.getRecords() + list.getCount()};
-}
+std::set<int> records(const SquareList& list) { return {list.getRecords(), list.getRecords() + list.getCount()}; }
 
 }  // namespace
 
@@ -34,10 +31,21 @@ TEST(BoardSearch, FindsEachSquareOnceWithItsAreaTerm)
         int marked;
     };
     const Case cases[] = {
-        {"upright", {"........", "........", "........", "..22....", "..22....", "........", "........", "........"}, 1, 2, 4},
-        {"turned", {"........", "...2....", "..2.2...", "...2....", "........", "........", "........", "........"}, 1, 4, 4},
-        {"three by three", {"........", "..222...", "..222...", "..222...", "........", "........", "........", "........"},
-         6, 4 * 2 + 3 + 4, 9},
+        {"upright",
+         {"........", "........", "........", "..22....", "..22....", "........", "........", "........"},
+         1,
+         2,
+         4},
+        {"turned",
+         {"........", "...2....", "..2.2...", "...2....", "........", "........", "........", "........"},
+         1,
+         4,
+         4},
+        {"three by three",
+         {"........", "..222...", "..222...", "..222...", "........", "........", "........", "........"},
+         6,
+         4 * 2 + 3 + 4,
+         9},
         {"quiet", TestBoard::quietRows, 0, 0, 0},
     };
     for (const Case& c : cases) {
@@ -93,8 +101,12 @@ TEST(BoardSearch, WildAndBonusWildCornersMatch)
     const int W = Block::WildKind;
     const int B = Block::BonusWildKind;
     const std::array<std::pair<std::array<int, 4>, bool>, 6> cases = {{
-        {{2, W, 2, 2}, true}, {{2, W, 3, 2}, false}, {{2, 3, 4, B}, true},
-        {{W, W, W, W}, true}, {{W, 4, W, 4}, true},  {{2, 2, 2, 3}, false},
+        {{2, W, 2, 2}, true},
+        {{2, W, 3, 2}, false},
+        {{2, 3, 4, B}, true},
+        {{W, W, W, W}, true},
+        {{W, 4, W, 4}, true},
+        {{2, 2, 2, 3}, false},
     }};
     for (const auto& [kinds, match] : cases) {
         for (int k = 0; k < 4; ++k) {

@@ -1,6 +1,5 @@
 #include "GameScreenFixture.h"
 
-
 #include "support/StoredValues.h"
 
 #include "platform/Settings.h"
@@ -70,8 +69,5 @@ std::vector<std::uint32_t> GameScreenTest::region(int left, int top, int right, 
 }
 
 void GameScreenTest::screenshot(const std::string& name) { saveTestScreenshot(app(), name); }
-
-
-
 
 }  // namespace game_test

@@ -128,5 +128,4 @@ protected:
     ScreenHost* hostWidget = nullptr;
 };
 
-
 }  // namespace game_test

@@ -13,7 +13,10 @@
 namespace {
 
 // Colour of a picture pixel that tells where it came from.
-std::uint32_t where(int x, int y) { return (static_cast<std::uint32_t>(x * 5 + 10) << 16) | (static_cast<std::uint32_t>(y * 5 + 10) << 8) | 0x80u; }
+std::uint32_t where(int x, int y)
+{
+    return (static_cast<std::uint32_t>(x * 5 + 10) << 16) | (static_cast<std::uint32_t>(y * 5 + 10) << 8) | 0x80u;
+}
 
 std::uint32_t rawOf(platform::Surface& surface, int x, int y)
 {
@@ -121,8 +124,8 @@ TEST_P(Pictures, ColourKeyLeavesBlackOutButTheBlendMixesIt)
     clear(0x00FF00);
     const std::uint32_t green = backRaw(0, 0);
     ASSERT_TRUE(keyed.drawCell(0, 0, 0));
-    EXPECT_EQ(backRaw(4, 4), green);                       // black: the back shows through
-    EXPECT_EQ(backRaw(1, 1), pictureRaw(keyed, 1, 1));     // others are copied
+    EXPECT_EQ(backRaw(4, 4), green);                    // black: the back shows through
+    EXPECT_EQ(backRaw(1, 1), pictureRaw(keyed, 1, 1));  // others are copied
 
     clear(0x00FF00);
     ASSERT_TRUE(keyed.drawCellBlended(0, 0, 0, 64));
@@ -147,12 +150,17 @@ TEST_P(Pictures, BlendMatchesHandWorkedPixels)
         if (depth == 16) {
             const std::uint32_t masks[3] = {0xF800, 0x07E0, 0x001F};
             for (std::uint32_t mask : masks)
-                expected |= (((d & mask) * static_cast<std::uint32_t>(128 - alpha) + (s & mask) * static_cast<std::uint32_t>(alpha)) / 128) & mask;
+                expected |= (((d & mask) * static_cast<std::uint32_t>(128 - alpha) +
+                              (s & mask) * static_cast<std::uint32_t>(alpha)) /
+                             128) &
+                            mask;
         } else {
             for (int byte = 0; byte < depth / 8; ++byte) {
                 const std::uint32_t db = (d >> (8 * byte)) & 0xFF;
                 const std::uint32_t sb = (s >> (8 * byte)) & 0xFF;
-                expected |= ((sb * static_cast<std::uint32_t>(alpha) + db * static_cast<std::uint32_t>(128 - alpha)) / 128) << (8 * byte);
+                expected |=
+                    ((sb * static_cast<std::uint32_t>(alpha) + db * static_cast<std::uint32_t>(128 - alpha)) / 128)
+                    << (8 * byte);
             }
         }
         EXPECT_EQ(got, expected) << "alpha " << alpha;
@@ -168,9 +176,7 @@ TEST_P(Pictures, BlendMatchesHandWorkedPixels)
 TEST_P(Pictures, PicturesAreScaledToTheirDeclaredSize)
 {
     // Left half red, right half blue, at twice and at half the declared size.
-    const auto halves = [](int width) {
-        return [width](int x, int) { return x < width / 2 ? 0xFF0000u : 0x0000FFu; };
-    };
+    const auto halves = [](int width) { return [width](int x, int) { return x < width / 2 ? 0xFF0000u : 0x0000FFu; }; };
     const std::string large = (folder.path() / "large.bmp").string();
     const std::string small = (folder.path() / "small.bmp").string();
     writeBitmapFile(large, 80, 40, halves(80));

@@ -60,9 +60,7 @@ TEST_P(Drawing, FillPacksTheColourForTheDepth)
         EXPECT_EQ(white, 0xFFFFFFu);
         EXPECT_EQ(grey, 0x808080u);
         break;
-    default:
-        EXPECT_EQ(white, 0xFFFFFFFFu);
-        EXPECT_EQ(grey, 0xFF808080u);
+    default: EXPECT_EQ(white, 0xFFFFFFFFu); EXPECT_EQ(grey, 0xFF808080u);
     }
     EXPECT_EQ(app->colourAt(15, 12), 0u);
     EXPECT_EQ(app->colourAt(12, 15), 0u);

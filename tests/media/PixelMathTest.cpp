@@ -51,7 +51,7 @@ TEST(TranslucentBlend, WideDepthsMixEveryByteIncludingTheFourth)
     std::uint8_t back24[3] = {200, 100, 0};
     const std::uint8_t picture24[3] = {0, 100, 200};
     blendRow(back24, picture24, 3, 24, 96);
-    EXPECT_EQ(back24[0], 50);   // (0 * 96 + 200 * 32) / 128
+    EXPECT_EQ(back24[0], 50);  // (0 * 96 + 200 * 32) / 128
     EXPECT_EQ(back24[1], 100);
     EXPECT_EQ(back24[2], 150);  // 200 * 96 / 128
 }

@@ -62,11 +62,11 @@ TEST_P(ReplayTest, PlaysAsRecorded)
     const Replay replay = readReplay(name);
     ASSERT_FALSE(replay.driverOptions.empty()) << name << ".script has no driver options";
     TemporaryFolder folder;
-    std::string command = std::string(KELVARY_OUTPUT_DIR) + "/kelvary-driver" + replay.driverOptions +
-                          " --script '" + (replayFolder / (name + ".script")).string() + "' --store '" +
-                          folder.path().string() + "'";
+    std::string command = std::string(KELVARY_OUTPUT_DIR) + "/kelvary-driver" + replay.driverOptions + " --script '" +
+                          (replayFolder / (name + ".script")).string() + "' --store '" + folder.path().string() + "'";
     for (int frame : replay.shots)
-        command += " --shot " + std::to_string(frame) + ":" + (folder.path() / (std::to_string(frame) + ".png")).string();
+        command +=
+            " --shot " + std::to_string(frame) + ":" + (folder.path() / (std::to_string(frame) + ".png")).string();
     const DriverRun run = runProgram("cd '" + std::string(KELVARY_OUTPUT_DIR) + "' && " + command);
     ASSERT_EQ(run.exitCode, 0) << run.errors;
 

@@ -15,17 +15,15 @@ namespace {
 
 // Splash skipped, the high-score box opened and closed, options: sound switched, a game
 // started with a few turns and the hint key.
-const char* playScript =
-    "2 press 10 10 1\n12 press 400 307 1\n20 press 481 444 1\n"
-    "30 press 400 338 1\n36 press 390 250 1\n42 press 400 350 1\n"
-    "50 press 400 236 1\n70 press 280 220 1\n80 keydown 32\n84 keyup 32\n90 press 400 400 2\n";
+const char* playScript = "2 press 10 10 1\n12 press 400 307 1\n20 press 481 444 1\n"
+                         "30 press 400 338 1\n36 press 390 250 1\n42 press 400 350 1\n"
+                         "50 press 400 236 1\n70 press 280 220 1\n80 keydown 32\n84 keyup 32\n90 press 400 400 2\n";
 
-const std::string storeWithEntry =
-    "[Software\\harrowdine\\harrowdine Kelvary]\n"
-    "\"fullScreen\"=hex:00\n"
-    "\"hasSound\"=hex:01\n"
-    "\"name0\"=\"Zed Q\"\n"
-    "\"score0\"=dword:001e8480\n";
+const std::string storeWithEntry = "[Software\\harrowdine\\harrowdine Kelvary]\n"
+                                   "\"fullScreen\"=hex:00\n"
+                                   "\"hasSound\"=hex:01\n"
+                                   "\"name0\"=\"Zed Q\"\n"
+                                   "\"score0\"=dword:001e8480\n";
 const std::string entryName = "\"name0\"=\"Zed Q\"";
 const std::string entryScore = "\"score0\"=dword:001e8480";
 
@@ -45,9 +43,9 @@ protected:
     // One run of the game; expects a clean end after reaching the game screen.
     DriverRun play(const std::string& extra = "")
     {
-        DriverRun run = runProgram(std::string(KELVARY_OUTPUT_DIR) + "/kelvary-driver --frames 120 --state 119 --script '" +
-                                   (folder.path() / "play.script").string() + "' --store '" + store().string() +
-                                   "' " + extra);
+        DriverRun run =
+            runProgram(std::string(KELVARY_OUTPUT_DIR) + "/kelvary-driver --frames 120 --state 119 --script '" +
+                       (folder.path() / "play.script").string() + "' --store '" + store().string() + "' " + extra);
         EXPECT_EQ(run.exitCode, 0) << run.errors;
         const auto states = run.stateLines();
         EXPECT_EQ(states.size(), 1u);

@@ -73,7 +73,7 @@ TEST_F(GameOverPanelTest, TheFirstGameEverQualifiesAgainstTheDefaultsAndStoresTh
     ASSERT_TRUE(frame());
     EXPECT_EQ(colourAt(200, 220), 0xFF9900u);
     EXPECT_EQ(colourAt(210, 230), 0x000022u);
-    EXPECT_EQ(colourAt(500, 384), 0xFFFFFFu);  // the name field's fill
+    EXPECT_EQ(colourAt(500, 384), 0xFFFFFFu);                // the name field's fill
     EXPECT_GT(countOther(255, 377, 300, 392, 0xFFFFFF), 0);  // the typed name
     screenshot("gameover-congratulations");
 

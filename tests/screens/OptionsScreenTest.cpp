@@ -33,9 +33,9 @@ TEST_F(OptionsTest, TheBoxShowsTheSwitchesAsTheyStand)
     EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 0);
 
     ASSERT_TRUE(frame());
-    EXPECT_EQ(colourAt(300, 200), 0xFF9900u);  // border
-    EXPECT_EQ(colourAt(499, 300), 0xFF9900u);  // the right edge, 2 pixels wide about x = 500
-    EXPECT_EQ(colourAt(310, 210), 0x000022u);  // fill
+    EXPECT_EQ(colourAt(300, 200), 0xFF9900u);           // border
+    EXPECT_EQ(colourAt(499, 300), 0xFF9900u);           // the right edge, 2 pixels wide about x = 500
+    EXPECT_EQ(colourAt(310, 210), 0x000022u);           // fill
     EXPECT_EQ(colourAt(296, 200), colourAt(296, 190));  // the menu around it
     screenshot("options-box");
 }

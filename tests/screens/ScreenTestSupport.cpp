@@ -1,6 +1,5 @@
 #include "ScreenTestSupport.h"
 
-
 #include "support/StoredValues.h"
 
 #include "platform/Settings.h"
@@ -8,8 +7,5 @@
 namespace screens_test {
 
 void ScreenTest::screenshot(const std::string& name) { saveTestScreenshot(app(), name); }
-
-
-
 
 }  // namespace screens_test

@@ -100,8 +100,8 @@ protected:
 
     // How the text looks drawn in "Arial" at `height` in `colour` into the rectangle, on a
     // `background` fill: draws it, reads it back, and leaves the rectangle as drawn.
-    std::vector<std::uint32_t> referenceText(int left, int top, int right, int bottom, int alignment,
-                                             const char* text, int height, int colour, int background)
+    std::vector<std::uint32_t> referenceText(int left, int top, int right, int bottom, int alignment, const char* text,
+                                             int height, int colour, int background)
     {
         app().fillRect(left, top, right - left, bottom - top, background);
         app().beginDraw();
@@ -126,6 +126,5 @@ protected:
 
     HeadlessApp headless;
 };
-
 
 }  // namespace screens_test

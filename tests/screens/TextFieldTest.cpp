@@ -164,14 +164,14 @@ TEST_F(TextFieldTest, TheFrameTextAndBlinkingCaretAreDrawn)
     const int caretColumn = fieldX + field->getCaretX();
     caretBlinkPhase = false;
     ASSERT_TRUE(drawOnly());
-    EXPECT_EQ(colourAt(fieldX, fieldY), 0x000000u);          // border
+    EXPECT_EQ(colourAt(fieldX, fieldY), 0x000000u);            // border
     EXPECT_EQ(colourAt(fieldX + 150, fieldY + 8), 0xFFFFFFu);  // fill
     EXPECT_EQ(colourAt(caretColumn, fieldY + 8), 0x000000u);   // caret shown
     EXPECT_TRUE(caretBlinkPhase);
     EXPECT_GT(countOther(fieldX + 5, fieldY + 1, caretColumn, fieldY + 16, 0xFFFFFF), 0);  // the text
 
     ASSERT_TRUE(drawOnly());
-    EXPECT_EQ(colourAt(caretColumn, fieldY + 8), 0xFFFFFFu);   // caret hidden
+    EXPECT_EQ(colourAt(caretColumn, fieldY + 8), 0xFFFFFFu);  // caret hidden
     EXPECT_FALSE(caretBlinkPhase);
     screenshot("textfield");
 }

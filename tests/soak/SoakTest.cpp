@@ -21,11 +21,11 @@ struct Spot {
 
 // Buttons of the menu, its boxes, the game screen and the end-of-game panel (no exits).
 const Spot buttons[] = {
-    {400, 236}, {400, 307}, {400, 338}, {400, 369},   // start, high scores, options, help
-    {481, 444}, {378, 444},                           // high-score box: OK, reset
-    {390, 250}, {390, 300}, {400, 350},               // options box: sound, window, OK
-    {700, 449}, {700, 478}, {715, 560},               // game: sound, window, the maker's logo
-    {400, 446},                                       // end-of-game panel: OK
+    {400, 236}, {400, 307}, {400, 338}, {400, 369},  // start, high scores, options, help
+    {481, 444}, {378, 444},                          // high-score box: OK, reset
+    {390, 250}, {390, 300}, {400, 350},              // options box: sound, window, OK
+    {700, 449}, {700, 478}, {715, 560},              // game: sound, window, the maker's logo
+    {400, 446},                                      // end-of-game panel: OK
 };
 
 bool onAnExit(int x, int y)
@@ -64,18 +64,10 @@ std::string randomScript(unsigned seed, int frames)
                 script << frame << " press " << x << ' ' << y << ' ' << below(4) << "\n";
             break;
         }
-        case 6:
-            script << frame << " move " << below(800) << ' ' << below(600) << "\n";
-            break;
-        case 7:
-            script << frame << " keydown 32\n" << frame + 1 + below(5) << " keyup 32\n";
-            break;
-        case 8:
-            script << frame << " char " << (below(8) == 0 ? below(256) : 32 + below(95)) << "\n";
-            break;
-        default:
-            script << frame << (below(2) ? " keydown " : " keyup ") << below(256) << "\n";
-            break;
+        case 6: script << frame << " move " << below(800) << ' ' << below(600) << "\n"; break;
+        case 7: script << frame << " keydown 32\n" << frame + 1 + below(5) << " keyup 32\n"; break;
+        case 8: script << frame << " char " << (below(8) == 0 ? below(256) : 32 + below(95)) << "\n"; break;
+        default: script << frame << (below(2) ? " keydown " : " keyup ") << below(256) << "\n"; break;
         }
     }
     return script.str();
@@ -130,10 +122,10 @@ void soak(unsigned seed, int frames, SoakResult& result)
     TemporaryFolder folder;
     const auto script = folder.path() / "soak.script";
     std::ofstream(script) << randomScript(seed, frames);
-    const DriverRun run = runProgram(std::string(KELVARY_OUTPUT_DIR) + "/kelvary-driver --seed " +
-                                     std::to_string(seed) + " --frames " + std::to_string(frames) +
-                                     " --state-every 1 --script '" + script.string() + "' --store '" +
-                                     folder.path().string() + "'");
+    const DriverRun run =
+        runProgram(std::string(KELVARY_OUTPUT_DIR) + "/kelvary-driver --seed " + std::to_string(seed) + " --frames " +
+                   std::to_string(frames) + " --state-every 1 --script '" + script.string() + "' --store '" +
+                   folder.path().string() + "'");
     ASSERT_EQ(run.exitCode, 0) << "seed " << seed << ": " << run.errors.substr(0, 4000);
     EXPECT_EQ(run.errors.find("Sanitizer"), std::string::npos) << run.errors.substr(0, 4000);
     EXPECT_EQ(run.errors.find("runtime error"), std::string::npos) << run.errors.substr(0, 4000);

@@ -7,9 +7,9 @@
 #include <vector>
 
 struct DriverRun {
-    int exitCode = -1;          // -1 when the process did not end by itself (a signal)
-    std::string output;         // standard output
-    std::string errors;         // standard error
+    int exitCode = -1;   // -1 when the process did not end by itself (a signal)
+    std::string output;  // standard output
+    std::string errors;  // standard error
 
     // The JSON state lines of the output, in order.
     std::vector<std::string> stateLines() const;

@@ -26,10 +26,13 @@ private:
 class FakeSurface : public platform::Surface {
 public:
     FakeSurface(FakePlatform& owner, int w, int h, int depth)
-        : platformRef(owner), width(w), height(h), bits(depth), pitch(w * depth / 8),
+        : platformRef(owner),
+          width(w),
+          height(h),
+          bits(depth),
+          pitch(w * depth / 8),
           pixels(static_cast<std::size_t>(pitch) * static_cast<std::size_t>(h))
-    {
-    }
+    {}
     int getWidth() const override { return width; }
     int getHeight() const override { return height; }
     int getBitsPerPixel() const override { return bits; }

@@ -22,8 +22,8 @@ public:
         bool displaySurfaces = false;
         bool soundDevice = false;
         bool settings = false;
-        int failPresents = 0;       // the next N presents fail
-        int failRestores = 0;       // the next N surface restores fail
+        int failPresents = 0;          // the next N presents fail
+        int failRestores = 0;          // the next N surface restores fail
         int failSurfaceCreations = 0;  // the next N display-surface creations fail
     };
 
@@ -31,7 +31,7 @@ public:
         int windowsCreated = 0;
         int windowsDestroyed = 0;
         int displayDevicesCreated = 0;
-        int surfacesCreated = 0;      // display-surface sets
+        int surfacesCreated = 0;  // display-surface sets
         int surfacesReleased = 0;
         int restores = 0;
         std::vector<std::uint32_t> presentTimes;  // clock reading at each present

@@ -6,10 +6,7 @@
 #include "platform/sdl/SdlPlatform.h"
 #include "ui/Widget.h"
 
-HeadlessApp::HeadlessApp(int bitsPerPixel) : HeadlessApp(bitsPerPixel, makeTemporaryFolder())
-{
-    ownsFolder = true;
-}
+HeadlessApp::HeadlessApp(int bitsPerPixel) : HeadlessApp(bitsPerPixel, makeTemporaryFolder()) { ownsFolder = true; }
 
 HeadlessApp::HeadlessApp(int bitsPerPixel, const std::filesystem::path& settingsFolder) : folder(settingsFolder)
 {

@@ -4,10 +4,7 @@
 
 #include "ui/Block.h"
 
-void RecordingListener::counterChanged(BoardCounter counter, int value)
-{
-    counters[counter] = value;
-}
+void RecordingListener::counterChanged(BoardCounter counter, int value) { counters[counter] = value; }
 
 void RecordingListener::gameOver(int score)
 {
@@ -131,8 +128,8 @@ bool TestBoard::hintedMove(unsigned choice, int& x, int& y, bool& counterClockwi
                 continue;
             for (bool ccw : {true, false}) {
                 rules.rotateGroup(gx, gy, ccw);
-                const bool closes = rules.squareCorners(square.x1, square.y1, square.x2, square.y2, corner)
-                    && rules.cornersMatch(corner[0], corner[1], corner[2], corner[3]);
+                const bool closes = rules.squareCorners(square.x1, square.y1, square.x2, square.y2, corner) &&
+                                    rules.cornersMatch(corner[0], corner[1], corner[2], corner[3]);
                 rules.rotateGroup(gx, gy, !ccw);
                 if (closes && !found) {
                     x = gx;
@@ -173,8 +170,8 @@ testing::AssertionResult TestBoard::keepsInvariants() const
     if (rules.getTimeLeft() < 0 || rules.getTimeLeft() > BoardRules::timeMax)
         return testing::AssertionFailure() << "timeLeft " << rules.getTimeLeft();
     if (rules.getLevel() != rules.getRemovedCount() / BoardRules::blocksPerLevel + 1)
-        return testing::AssertionFailure() << "level " << rules.getLevel() << " for " << rules.getRemovedCount()
-                                           << " removed";
+        return testing::AssertionFailure()
+               << "level " << rules.getLevel() << " for " << rules.getRemovedCount() << " removed";
     if (rules.getLevelTarget() != rules.getLevel() * BoardRules::blocksPerLevel)
         return testing::AssertionFailure() << "target " << rules.getLevelTarget();
     if (rules.getScore() < 0)
@@ -191,8 +188,8 @@ testing::AssertionResult TestBoard::atRest() const
         if (block->isMarked())
             return testing::AssertionFailure() << "cell (" << cx << ", " << cy << ") is marked";
         if (block->getX() != BoardRules::cellX(cx) || block->getY() != BoardRules::cellY(cy))
-            return testing::AssertionFailure() << "cell (" << cx << ", " << cy << ") is at (" << block->getX() << ", "
-                                               << block->getY() << ")";
+            return testing::AssertionFailure()
+                   << "cell (" << cx << ", " << cy << ") is at (" << block->getX() << ", " << block->getY() << ")";
     }
     return testing::AssertionSuccess();
 }

@@ -18,9 +18,9 @@ struct WaveFileParts {
     std::uint16_t channels = 1;
     std::uint32_t sampleRate = 22050;
     std::uint16_t bitsPerSample = 16;
-    int formatChunkBytes = 16;      // 18 with the extension-size field, as many tools write it
+    int formatChunkBytes = 16;  // 18 with the extension-size field, as many tools write it
     std::vector<std::uint8_t> samples;
-    std::int64_t declaredDataBytes = -1;  // the data chunk's size field; -1: the real size
+    std::int64_t declaredDataBytes = -1;        // the data chunk's size field; -1: the real size
     std::vector<std::uint8_t> chunkBeforeData;  // a whole extra chunk (e.g. "LIST") before "data"
     bool withData = true;
 };

@@ -47,14 +47,14 @@ TEST(ScreenHost, SwitchesSplashMenuGameMenuAndOnlyOnARealChange)
     EXPECT_EQ(host.getHeight(), 600);
     EXPECT_EQ(log.built, (std::vector<std::string>{"0"}));
 
-    host.nextFrame();                     // splash -> menu
-    host.handleEvent(MousePressed);       // the menu asks for the game
+    host.nextFrame();                // splash -> menu
+    host.handleEvent(MousePressed);  // the menu asks for the game
     EXPECT_EQ(host.getFrame(), 2);
-    host.nextFrame();                     // nothing follows the game
+    host.nextFrame();  // nothing follows the game
     host.setFrame(2);
     EXPECT_EQ(log.built, (std::vector<std::string>{"0", "1", "2"}));
-    host.setFrame(1);                     // game -> a fresh menu
-    host.setFrame(0);                     // the splash never comes back
+    host.setFrame(1);  // game -> a fresh menu
+    host.setFrame(0);  // the splash never comes back
     EXPECT_EQ(log.built, (std::vector<std::string>{"0", "1", "2", "1"}));
     EXPECT_EQ(log.deleted, (std::vector<std::string>{"0", "1", "2"}));
     EXPECT_EQ(host.getFrame(), 0);

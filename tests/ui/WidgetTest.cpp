@@ -114,9 +114,11 @@ TEST(Widget, SetBitmapClampsTheFrameAndTakesTheCellSize)
 class SelfReplacing : public Widget {
 public:
     SelfReplacing(Parent* parentWidget, int index, int* counts)
-        : Widget(parentWidget, 0, 0, nullptr), owner(parentWidget), slot(index), log(counts)
-    {
-    }
+        : Widget(parentWidget, 0, 0, nullptr),
+          owner(parentWidget),
+          slot(index),
+          log(counts)
+    {}
     void update() override
     {
         log[slot] += 1;

@@ -23,21 +23,25 @@ namespace {
 
 constexpr Colour black{0, 0, 0};
 
-void save(OutputFolder& folder, const Picture& picture) {
+void save(OutputFolder& folder, const Picture& picture)
+{
     folder.write(picture.fileName, BmpFile::encode(picture.width, picture.height, picture.rgb));
 }
 
-void saveOpaque(OutputFolder& folder, const char* name, const Canvas& canvas, Colour under) {
+void saveOpaque(OutputFolder& folder, const char* name, const Canvas& canvas, Colour under)
+{
     save(folder, Picture::from(name, canvas, under, false));
 }
 
-void saveKeyed(OutputFolder& folder, const char* name, const Canvas& canvas, Colour under) {
+void saveKeyed(OutputFolder& folder, const char* name, const Canvas& canvas, Colour under)
+{
     save(folder, Picture::from(name, canvas, under, true));
 }
 
 }  // namespace
 
-bool AssetGenerator::run(OutputFolder& folder, std::string& error) {
+bool AssetGenerator::run(OutputFolder& folder, std::string& error)
+{
     TextRenderer renderer;
     if (!renderer.isReady()) {
         error = renderer.error();
@@ -93,9 +97,8 @@ bool AssetGenerator::run(OutputFolder& folder, std::string& error) {
 
     // Pictures for the help pages.
     for (const HelpPicture& picture : HelpPictures::make())
-        folder.write("help/" + picture.fileName,
-                     PngFile::encode(picture.canvas.width(), picture.canvas.height(), 3,
-                                     picture.canvas.toRgb(palette::panelFill, false)));
+        folder.write("help/" + picture.fileName, PngFile::encode(picture.canvas.width(), picture.canvas.height(), 3,
+                                                                 picture.canvas.toRgb(palette::panelFill, false)));
 
     if (!folder.ok()) {
         error = folder.firstError();

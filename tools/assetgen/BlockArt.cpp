@@ -18,13 +18,12 @@ constexpr Colour colours[BlockArt::colourCount] = {
 };
 
 // A four-pointed glint.
-Shape sparkle(double cx, double cy, double radius) {
-    return Shape::star(cx, cy, radius, radius * 0.28, 4);
-}
+Shape sparkle(double cx, double cy, double radius) { return Shape::star(cx, cy, radius, radius * 0.28, 4); }
 
 // The block body with its symbol, scaled by `scale` about the cell's centre and lightened
 // towards white by `light`.
-void body(Canvas& canvas, int row, double x, double y, double size, double scale, double light) {
+void body(Canvas& canvas, int row, double x, double y, double size, double scale, double light)
+{
     const double s = size * scale;
     const double left = x + (size - s) / 2, top = y + (size - s) / 2;
     const double inset = std::max(1.0, s * 2 / 30);  // keeps a clear margin round the block
@@ -33,7 +32,9 @@ void body(Canvas& canvas, int row, double x, double y, double size, double scale
     const Shape outer = Shape::roundedBox(left + inset, top + inset, side, side, side * 0.22);
     const Colour topColour = base.lighter(0.28), bottomColour = base.scaled(0.72);
     const double y0 = top + inset, y1 = top + inset + side;
-    canvas.fill(outer, [=](double, double py) { return topColour.mix(bottomColour, std::clamp((py - y0) / (y1 - y0), 0.0, 1.0)); });
+    canvas.fill(outer, [=](double, double py) {
+        return topColour.mix(bottomColour, std::clamp((py - y0) / (y1 - y0), 0.0, 1.0));
+    });
     // A darker rim just inside the edge gives the block its shape on any background.
     if (side >= 10)
         canvas.fill(outer.grown(-0.5).border(1.0), base.scaled(0.42), 0.9);
@@ -53,47 +54,39 @@ void body(Canvas& canvas, int row, double x, double y, double size, double scale
 
 }  // namespace
 
-Colour BlockArt::colour(int row) {
-    return colours[std::clamp(row, 0, colourCount - 1)];
-}
+Colour BlockArt::colour(int row) { return colours[std::clamp(row, 0, colourCount - 1)]; }
 
-Shape BlockArt::symbol(int row, double cx, double cy, double size) {
+Shape BlockArt::symbol(int row, double cx, double cy, double size)
+{
     const double h = size / 2;
     switch (row) {
-    case 0:
-        return Shape::circle(cx, cy, h * 0.82);
-    case 1:
-        return Shape::roundedBox(cx - h * 0.74, cy - h * 0.74, h * 1.48, h * 1.48, h * 0.15);
+    case 0: return Shape::circle(cx, cy, h * 0.82);
+    case 1: return Shape::roundedBox(cx - h * 0.74, cy - h * 0.74, h * 1.48, h * 1.48, h * 0.15);
     case 2:
         return Shape::polygon({{cx, cy - h * 0.95}, {cx + h * 0.98, cy + h * 0.78}, {cx - h * 0.98, cy + h * 0.78}});
-    case 3:
-        return Shape::polygon({{cx, cy - h}, {cx + h * 0.82, cy}, {cx, cy + h}, {cx - h * 0.82, cy}});
-    case 4:
-        return Shape::star(cx, cy + h * 0.06, h * 1.05, h * 0.45, 5);
+    case 3: return Shape::polygon({{cx, cy - h}, {cx + h * 0.82, cy}, {cx, cy + h}, {cx - h * 0.82, cy}});
+    case 4: return Shape::star(cx, cy + h * 0.06, h * 1.05, h * 0.45, 5);
     case 5:
         return Shape::roundedBox(cx - h * 0.3, cy - h * 0.92, h * 0.6, h * 1.84, h * 0.08)
             .unite(Shape::roundedBox(cx - h * 0.92, cy - h * 0.3, h * 1.84, h * 0.6, h * 0.08));
-    case 6:
-        return Shape::ring(cx, cy, h * 0.64, h * 0.38);
-    default:
-        return Shape::heart(cx, cy + h * 0.05, size * 0.98);
+    case 6: return Shape::ring(cx, cy, h * 0.64, h * 0.38);
+    default: return Shape::heart(cx, cy + h * 0.05, size * 0.98);
     }
 }
 
-void BlockArt::draw(Canvas& canvas, int row, int frame, double x, double y, double size) {
+void BlockArt::draw(Canvas& canvas, int row, int frame, double x, double y, double size)
+{
     const double k = size / blockSize;
     const double cx = x + size / 2, cy = y + size / 2;
     const Colour glint = colours[row].lighter(0.85);
     switch (frame) {
-    case 0:
-        body(canvas, row, x, y, size, 1.0, 0.0);
-        break;
+    case 0: body(canvas, row, x, y, size, 1.0, 0.0); break;
     case 1: {
         // A bright flash of the whole block with a white rim.
         body(canvas, row, x, y, size, 1.0, 0.55);
         const double inset = std::max(1.0, 2 * k);
-        const Shape outer = Shape::roundedBox(x + inset, y + inset, size - 2 * inset, size - 2 * inset,
-                                              (size - 2 * inset) * 0.22);
+        const Shape outer =
+            Shape::roundedBox(x + inset, y + inset, size - 2 * inset, size - 2 * inset, (size - 2 * inset) * 0.22);
         canvas.fill(outer.grown(-1.0).border(1.6 * k), Colour{1, 1, 1}, 0.85);
         break;
     }
@@ -121,7 +114,8 @@ void BlockArt::draw(Canvas& canvas, int row, int frame, double x, double y, doub
     }
 }
 
-Canvas BlockArt::sheet() {
+Canvas BlockArt::sheet()
+{
     Canvas canvas(blockSize * framesPerColour, blockSize * colourCount);
     for (int row = 0; row < colourCount; ++row)
         for (int frame = 0; frame < framesPerColour; ++frame)

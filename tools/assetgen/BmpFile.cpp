@@ -2,7 +2,8 @@
 
 #include "ByteWriter.h"
 
-std::vector<std::uint8_t> BmpFile::encode(int width, int height, const std::vector<std::uint8_t>& rgb) {
+std::vector<std::uint8_t> BmpFile::encode(int width, int height, const std::vector<std::uint8_t>& rgb)
+{
     const std::uint32_t rowBytes = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
     const std::uint32_t imageBytes = rowBytes * static_cast<std::uint32_t>(height);
     ByteWriter out;

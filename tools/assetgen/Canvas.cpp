@@ -8,22 +8,24 @@
 
 namespace {
 
-std::uint8_t toByte(double v) {
-    return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
-}
+std::uint8_t toByte(double v) { return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0)); }
 
 }  // namespace
 
 Canvas::Canvas(int width, int height)
-    : canvasWidth(std::max(width, 0)), canvasHeight(std::max(height, 0)),
-      pixels(static_cast<std::size_t>(canvasWidth) * canvasHeight) {}
+    : canvasWidth(std::max(width, 0)),
+      canvasHeight(std::max(height, 0)),
+      pixels(static_cast<std::size_t>(canvasWidth) * canvasHeight)
+{}
 
-Canvas::Canvas(int width, int height, Colour fill) : Canvas(width, height) {
+Canvas::Canvas(int width, int height, Colour fill) : Canvas(width, height)
+{
     for (Pixel& p : pixels)
         p = {fill.r, fill.g, fill.b, 1.0};
 }
 
-void Canvas::blend(int x, int y, Colour colour, double opacity) {
+void Canvas::blend(int x, int y, Colour colour, double opacity)
+{
     if (x < 0 || y < 0 || x >= canvasWidth || y >= canvasHeight || opacity <= 0)
         return;
     opacity = std::min(opacity, 1.0);
@@ -35,11 +37,14 @@ void Canvas::blend(int x, int y, Colour colour, double opacity) {
     p.a = opacity + p.a * keep;
 }
 
-void Canvas::fill(const Shape& shape, Colour colour, double opacity) {
-    fill(shape, [colour](double, double) { return colour; }, opacity);
+void Canvas::fill(const Shape& shape, Colour colour, double opacity)
+{
+    fill(
+        shape, [colour](double, double) { return colour; }, opacity);
 }
 
-void Canvas::fill(const Shape& shape, const Paint& paint, double opacity) {
+void Canvas::fill(const Shape& shape, const Paint& paint, double opacity)
+{
     const int x0 = std::max(0, static_cast<int>(std::floor(shape.left())));
     const int y0 = std::max(0, static_cast<int>(std::floor(shape.top())));
     const int x1 = std::min(canvasWidth, static_cast<int>(std::ceil(shape.right())) + 1);
@@ -53,11 +58,14 @@ void Canvas::fill(const Shape& shape, const Paint& paint, double opacity) {
         }
 }
 
-void Canvas::fill(const Mask& mask, int x, int y, Colour colour, double opacity) {
-    fill(mask, x, y, [colour](double, double) { return colour; }, opacity);
+void Canvas::fill(const Mask& mask, int x, int y, Colour colour, double opacity)
+{
+    fill(
+        mask, x, y, [colour](double, double) { return colour; }, opacity);
 }
 
-void Canvas::fill(const Mask& mask, int x, int y, const Paint& paint, double opacity) {
+void Canvas::fill(const Mask& mask, int x, int y, const Paint& paint, double opacity)
+{
     for (int my = 0; my < mask.height(); ++my)
         for (int mx = 0; mx < mask.width(); ++mx) {
             const double c = mask.at(mx, my);
@@ -66,13 +74,15 @@ void Canvas::fill(const Mask& mask, int x, int y, const Paint& paint, double opa
         }
 }
 
-void Canvas::fillAll(const Paint& paint) {
+void Canvas::fillAll(const Paint& paint)
+{
     for (int y = 0; y < canvasHeight; ++y)
         for (int x = 0; x < canvasWidth; ++x)
             blend(x, y, paint(x + 0.5, y + 0.5), 1.0);
 }
 
-void Canvas::draw(const Canvas& layer, int x, int y, double opacity) {
+void Canvas::draw(const Canvas& layer, int x, int y, double opacity)
+{
     for (int ly = 0; ly < layer.canvasHeight; ++ly)
         for (int lx = 0; lx < layer.canvasWidth; ++lx) {
             const int tx = x + lx, ty = y + ly;
@@ -88,7 +98,8 @@ void Canvas::draw(const Canvas& layer, int x, int y, double opacity) {
         }
 }
 
-Canvas Canvas::cut(int x, int y, int width, int height) const {
+Canvas Canvas::cut(int x, int y, int width, int height) const
+{
     Canvas out(width, height);
     for (int cy = 0; cy < out.canvasHeight; ++cy)
         for (int cx = 0; cx < out.canvasWidth; ++cx) {
@@ -99,17 +110,17 @@ Canvas Canvas::cut(int x, int y, int width, int height) const {
     return out;
 }
 
-Colour Canvas::colourOver(int x, int y, Colour under) const {
+Colour Canvas::colourOver(int x, int y, Colour under) const
+{
     const Pixel& p = pixel(x, y);
     const double keep = 1.0 - p.a;
     return {p.r + under.r * keep, p.g + under.g * keep, p.b + under.b * keep};
 }
 
-double Canvas::coverage(int x, int y) const {
-    return pixel(x, y).a;
-}
+double Canvas::coverage(int x, int y) const { return pixel(x, y).a; }
 
-std::vector<std::uint8_t> Canvas::toRgb(Colour under, bool keyed) const {
+std::vector<std::uint8_t> Canvas::toRgb(Colour under, bool keyed) const
+{
     std::vector<std::uint8_t> out;
     out.reserve(pixels.size() * 3);
     for (int y = 0; y < canvasHeight; ++y)
@@ -128,7 +139,8 @@ std::vector<std::uint8_t> Canvas::toRgb(Colour under, bool keyed) const {
     return out;
 }
 
-std::vector<std::uint8_t> Canvas::toRgba() const {
+std::vector<std::uint8_t> Canvas::toRgba() const
+{
     std::vector<std::uint8_t> out;
     out.reserve(pixels.size() * 4);
     for (const Pixel& p : pixels) {

@@ -16,8 +16,8 @@ class Canvas {
 public:
     using Paint = std::function<Colour(double x, double y)>;
 
-    Canvas(int width, int height);                // fully transparent
-    Canvas(int width, int height, Colour fill);   // opaque
+    Canvas(int width, int height);               // fully transparent
+    Canvas(int width, int height, Colour fill);  // opaque
 
     int width() const { return canvasWidth; }
     int height() const { return canvasHeight; }

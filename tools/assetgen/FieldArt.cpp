@@ -17,14 +17,16 @@ const TextStyle noteStyle{11, false};
 
 // A counter: its caption above a plain panel of the digits' own background colour, wide
 // enough for `digits` cells centred between the column's bounds.
-void counter(Canvas& canvas, Lettering& lettering, const char* caption, int left, int right, int y) {
+void counter(Canvas& canvas, Lettering& lettering, const char* caption, int left, int right, int y)
+{
     const Shape panel = Shape::roundedBox(left + 4, y - 7, right - left - 8, 26, 4);
     canvas.fill(panel, palette::counterFill);
     canvas.fill(panel.grown(-0.5).border(1.0), palette::accent, 0.55);
     lettering.write(canvas, caption, labelStyle, palette::label, left, right, y - 16);
 }
 
-void background(Canvas& canvas) {
+void background(Canvas& canvas)
+{
     const Colour top = palette::backgroundTop, bottom = palette::backgroundBottom;
     canvas.fillAll([=](double x, double y) {
         // A gentle light from above the playing field.
@@ -34,7 +36,8 @@ void background(Canvas& canvas) {
     });
 }
 
-void playingField(Canvas& canvas) {
+void playingField(Canvas& canvas)
+{
     using namespace FieldArt;
     const Shape frame = Shape::roundedBox(fieldLeft - 6, fieldTop - 6, fieldSize + 12, fieldSize + 12, 8);
     canvas.fill(frame, palette::fieldFill);
@@ -47,7 +50,8 @@ void playingField(Canvas& canvas) {
         }
 }
 
-void timeBar(Canvas& canvas, Lettering& lettering) {
+void timeBar(Canvas& canvas, Lettering& lettering)
+{
     using namespace FieldArt;
     const Shape frame = Shape::roundedBox(timeBarX - 4, timeBarY - 4, timeBarWidth + 8, timeBarHeight + 8, 4);
     canvas.fill(frame, palette::counterFill);
@@ -59,7 +63,8 @@ void timeBar(Canvas& canvas, Lettering& lettering) {
                     Align::Right);
 }
 
-void specialBlockBox(Canvas& canvas, Lettering& lettering) {
+void specialBlockBox(Canvas& canvas, Lettering& lettering)
+{
     using namespace FieldArt;
     const Shape box = Shape::roundedBox(specialX - 15, specialY - 15, 60, 60, 8);
     canvas.fill(box, palette::cellWell);
@@ -71,10 +76,12 @@ void specialBlockBox(Canvas& canvas, Lettering& lettering) {
                     specialY + 75, Align::Centre, 0.85);
 }
 
-void controls(Canvas& canvas, Lettering& lettering) {
+void controls(Canvas& canvas, Lettering& lettering)
+{
     using namespace FieldArt;
     lettering.write(canvas, "CONTROLS", labelStyle, palette::label, leftColumnLeft, leftColumnRight, 290);
-    const char* lines[][2] = {{"Left click", "turns left"}, {"Right click", "turns right"}, {"Hold Space", "shows hints"}};
+    const char* lines[][2] = {
+        {"Left click", "turns left"}, {"Right click", "turns right"}, {"Hold Space", "shows hints"}};
     for (int i = 0; i < 3; ++i) {
         const double y = 314 + i * 36;
         lettering.write(canvas, lines[i][0], labelStyle, palette::text, leftColumnLeft, leftColumnRight, y);
@@ -83,7 +90,8 @@ void controls(Canvas& canvas, Lettering& lettering) {
     }
 }
 
-void buttonPanel(Canvas& canvas) {
+void buttonPanel(Canvas& canvas)
+{
     const Shape box = Shape::roundedBox(656, 432, 128, 92, 6);
     canvas.fill(box, palette::panelFill);
     canvas.fill(box.grown(-0.5).border(1.0), palette::accent, 0.55);
@@ -91,13 +99,15 @@ void buttonPanel(Canvas& canvas) {
 
 // A digit cell: the digit centred in a box of `width` x `height` at (x, y).
 void digit(Canvas& canvas, Lettering& lettering, int d, TextStyle style, Colour colour, double x, double y,
-           double width, double height) {
+           double width, double height)
+{
     lettering.write(canvas, std::to_string(d), style, colour, x, x + width, y + height / 2.0);
 }
 
 }  // namespace
 
-Canvas FieldArt::field(Lettering& lettering) {
+Canvas FieldArt::field(Lettering& lettering)
+{
     Canvas canvas(800, 600, palette::backgroundBottom);
     background(canvas);
     lettering.write(canvas, "Kelvary", TextStyle{22, true}, palette::accentSoft, 0, 800, 22);
@@ -115,7 +125,8 @@ Canvas FieldArt::field(Lettering& lettering) {
     return canvas;
 }
 
-Canvas FieldArt::digits(Lettering& lettering) {
+Canvas FieldArt::digits(Lettering& lettering)
+{
     Canvas canvas(10 * digitWidth, digitHeight, palette::counterFill);
     for (int d = 0; d < 10; ++d)
         digit(canvas, lettering, d, TextStyle{14, true}, palette::textBright, d * digitWidth, 0, digitWidth,
@@ -123,7 +134,8 @@ Canvas FieldArt::digits(Lettering& lettering) {
     return canvas;
 }
 
-Canvas FieldArt::bigDigits(Lettering& lettering) {
+Canvas FieldArt::bigDigits(Lettering& lettering)
+{
     Canvas canvas(160, 20);
     for (int d = 0; d < 10; ++d) {
         Canvas cell(16, 20);
@@ -134,7 +146,8 @@ Canvas FieldArt::bigDigits(Lettering& lettering) {
     return canvas;
 }
 
-Canvas FieldArt::exitButton(Lettering& lettering, const Canvas& field) {
+Canvas FieldArt::exitButton(Lettering& lettering, const Canvas& field)
+{
     std::vector<Canvas> cells;
     for (int lit = 0; lit < 2; ++lit) {
         Canvas cell = field.cut(exitX, exitY, exitWidth, exitHeight);
@@ -152,15 +165,16 @@ Canvas FieldArt::exitButton(Lettering& lettering, const Canvas& field) {
     return ButtonArt::stacked(cells);
 }
 
-Canvas FieldArt::logoButton(Lettering& lettering, const Canvas& field) {
+Canvas FieldArt::logoButton(Lettering& lettering, const Canvas& field)
+{
     std::vector<Canvas> cells;
     for (int lit = 0; lit < 2; ++lit) {
         Canvas cell = field.cut(logoX, logoY, logoWidth, logoHeight);
         if (lit)
             ButtonArt::highlight(cell, 0, 0, logoWidth, logoHeight);
         LogoArt::mark(cell, 16, logoHeight / 2.0, 19);
-        lettering.write(cell, LogoArt::makerName, TextStyle{17, true}, lit ? palette::textBright : palette::text,
-                        30, logoWidth - 4, logoHeight / 2.0 - 1, Align::Centre);
+        lettering.write(cell, LogoArt::makerName, TextStyle{17, true}, lit ? palette::textBright : palette::text, 30,
+                        logoWidth - 4, logoHeight / 2.0 - 1, Align::Centre);
         cells.push_back(std::move(cell));
     }
     return ButtonArt::stacked(cells);

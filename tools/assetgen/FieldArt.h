@@ -17,8 +17,8 @@ constexpr int exitX = 670, exitY = 499, exitWidth = 54, exitHeight = 16;
 constexpr int logoX = 651, logoY = 546, logoWidth = 138, logoHeight = 29;
 
 Canvas field(Lettering& lettering);
-Canvas digits(Lettering& lettering);       // 100 x 12: ten opaque 10 x 12 cells
-Canvas bigDigits(Lettering& lettering);    // 160 x 20: ten keyed 16 x 20 cells
+Canvas digits(Lettering& lettering);     // 100 x 12: ten opaque 10 x 12 cells
+Canvas bigDigits(Lettering& lettering);  // 160 x 20: ten keyed 16 x 20 cells
 Canvas exitButton(Lettering& lettering, const Canvas& field);
 Canvas logoButton(Lettering& lettering, const Canvas& field);
 

@@ -10,7 +10,8 @@ constexpr int cell = 48;
 constexpr int margin = 12;
 
 // A small board of blocks given as rows of colour numbers (-1 leaves a cell empty).
-Canvas board(const std::vector<std::vector<int>>& rows) {
+Canvas board(const std::vector<std::vector<int>>& rows)
+{
     const int h = static_cast<int>(rows.size()), w = static_cast<int>(rows.front().size());
     Canvas canvas(w * cell + 2 * margin, h * cell + 2 * margin, palette::panelFill);
     canvas.fill(Shape::roundedBox(margin - 4, margin - 4, w * cell + 8, h * cell + 8, 7), palette::fieldFill);
@@ -24,24 +25,25 @@ Canvas board(const std::vector<std::vector<int>>& rows) {
     return canvas;
 }
 
-Point centre(int x, int y) {
-    return {margin + x * cell + cell / 2.0, margin + y * cell + cell / 2.0};
-}
+Point centre(int x, int y) { return {margin + x * cell + cell / 2.0, margin + y * cell + cell / 2.0}; }
 
-void outline(Canvas& canvas, const std::vector<Point>& corners, Colour colour) {
+void outline(Canvas& canvas, const std::vector<Point>& corners, Colour colour)
+{
     for (std::size_t i = 0; i < corners.size(); ++i)
         canvas.fill(Shape::segment(corners[i], corners[(i + 1) % corners.size()], 2.5), colour, 0.9);
 }
 
 // A curved arrow from left to right, as drawn between two boards.
-void arrow(Canvas& canvas, double x0, double x1, double y) {
+void arrow(Canvas& canvas, double x0, double x1, double y)
+{
     canvas.fill(Shape::segment({x0, y}, {x1 - 6, y}, 3), palette::accent);
     canvas.fill(Shape::polygon({{x1, y}, {x1 - 10, y - 7}, {x1 - 10, y + 7}}), palette::accent);
 }
 
 }  // namespace
 
-std::vector<HelpPicture> HelpPictures::make() {
+std::vector<HelpPicture> HelpPictures::make()
+{
     std::vector<HelpPicture> out;
 
     // An upright square: four blue blocks on the corners of a 3 x 3 square.

@@ -4,7 +4,8 @@
 #include "Palette.h"
 #include "Shape.h"
 
-Canvas IconArt::icon(int size) {
+Canvas IconArt::icon(int size)
+{
     Canvas canvas(size, size);
     const double s = size;
     const Shape tile = Shape::roundedBox(s * 0.03, s * 0.03, s * 0.94, s * 0.94, s * 0.2);

@@ -6,7 +6,8 @@
 namespace {
 
 // A device-independent bitmap entry: BGRA rows bottom-up, then the 1-bit AND mask.
-std::vector<std::uint8_t> dibEntry(const IconImage& image) {
+std::vector<std::uint8_t> dibEntry(const IconImage& image)
+{
     const int n = image.size;
     ByteWriter out;
     out.u32(40);
@@ -41,7 +42,8 @@ std::vector<std::uint8_t> dibEntry(const IconImage& image) {
 
 }  // namespace
 
-std::vector<std::uint8_t> IconFile::encode(const std::vector<IconImage>& images) {
+std::vector<std::uint8_t> IconFile::encode(const std::vector<IconImage>& images)
+{
     std::vector<std::vector<std::uint8_t>> entries;
     for (const IconImage& image : images)
         entries.push_back(image.size <= 48 ? dibEntry(image) : PngFile::encode(image.size, image.size, 4, image.rgba));

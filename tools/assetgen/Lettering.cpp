@@ -3,7 +3,8 @@
 #include <cmath>
 
 Lettering::Placement Lettering::place(std::string_view caption, TextStyle style, double left, double right,
-                                      double middleY, Align align) {
+                                      double middleY, Align align)
+{
     const int w = text.width(caption, style);
     double x = left;
     if (align == Align::Centre)
@@ -14,25 +15,29 @@ Lettering::Placement Lettering::place(std::string_view caption, TextStyle style,
     return {static_cast<int>(std::lround(x)), baseline};
 }
 
-Mask Lettering::maskFor(std::string_view caption, TextStyle style, const Canvas& canvas, Placement at) {
+Mask Lettering::maskFor(std::string_view caption, TextStyle style, const Canvas& canvas, Placement at)
+{
     return text.render(caption, style, at.x, at.baseline, canvas.width(), canvas.height());
 }
 
 void Lettering::write(Canvas& canvas, std::string_view caption, TextStyle style, const Canvas::Paint& paint,
-                      double left, double right, double middleY, Align align, double opacity) {
+                      double left, double right, double middleY, Align align, double opacity)
+{
     const Placement at = place(caption, style, left, right, middleY, align);
     canvas.fill(maskFor(caption, style, canvas, at), 0, 0, paint, opacity);
 }
 
 void Lettering::write(Canvas& canvas, std::string_view caption, TextStyle style, Colour colour, double left,
-                      double right, double middleY, Align align, double opacity) {
-    write(canvas, caption, style, [colour](double, double) { return colour; }, left, right, middleY, align,
-          opacity);
+                      double right, double middleY, Align align, double opacity)
+{
+    write(
+        canvas, caption, style, [colour](double, double) { return colour; }, left, right, middleY, align, opacity);
 }
 
 void Lettering::writeOutlined(Canvas& canvas, std::string_view caption, TextStyle style, Colour colour,
                               Colour outlineColour, double outlineWidth, double left, double right, double middleY,
-                              Align align) {
+                              Align align)
+{
     const Placement at = place(caption, style, left, right, middleY, align);
     const Mask letters = maskFor(caption, style, canvas, at);
     canvas.fill(letters.dilated(outlineWidth), 0, 0, outlineColour);
@@ -40,7 +45,8 @@ void Lettering::writeOutlined(Canvas& canvas, std::string_view caption, TextStyl
 }
 
 void Lettering::shadow(Canvas& canvas, std::string_view caption, TextStyle style, double left, double right,
-                       double middleY, double offset, double blur, double opacity, Align align) {
+                       double middleY, double offset, double blur, double opacity, Align align)
+{
     Placement at = place(caption, style, left, right, middleY, align);
     at.x += static_cast<int>(offset);
     at.baseline += static_cast<int>(offset);

@@ -4,23 +4,28 @@
 #include <cmath>
 
 Mask::Mask(int width, int height)
-    : maskWidth(std::max(width, 0)), maskHeight(std::max(height, 0)),
-      values(static_cast<std::size_t>(maskWidth) * maskHeight, 0.0) {}
+    : maskWidth(std::max(width, 0)),
+      maskHeight(std::max(height, 0)),
+      values(static_cast<std::size_t>(maskWidth) * maskHeight, 0.0)
+{}
 
-double Mask::at(int x, int y) const {
+double Mask::at(int x, int y) const
+{
     if (x < 0 || y < 0 || x >= maskWidth || y >= maskHeight)
         return 0;
     return values[static_cast<std::size_t>(y) * maskWidth + x];
 }
 
-void Mask::put(int x, int y, double value) {
+void Mask::put(int x, int y, double value)
+{
     if (x < 0 || y < 0 || x >= maskWidth || y >= maskHeight)
         return;
     double& v = values[static_cast<std::size_t>(y) * maskWidth + x];
     v = std::max(v, std::clamp(value, 0.0, 1.0));
 }
 
-Mask Mask::dilated(double radius) const {
+Mask Mask::dilated(double radius) const
+{
     Mask out(maskWidth, maskHeight);
     const int reach = static_cast<int>(std::ceil(radius + 0.5));
     for (int y = 0; y < maskHeight; ++y)

@@ -13,7 +13,8 @@ namespace {
 // A square of four same-coloured blocks on the corners of a tilted square, joined by a
 // faint outline: what the player looks for.
 void tiltedSquare(Canvas& canvas, int row, double cx, double cy, double radius, double turn, double size,
-                  double opacity) {
+                  double opacity)
+{
     Canvas layer(canvas.width(), canvas.height());
     std::vector<Point> corners;
     for (int i = 0; i < 4; ++i) {
@@ -29,16 +30,18 @@ void tiltedSquare(Canvas& canvas, int row, double cx, double cy, double radius, 
 
 }  // namespace
 
-const std::vector<MenuArt::MenuButton>& MenuArt::buttons() {
+const std::vector<MenuArt::MenuButton>& MenuArt::buttons()
+{
     static const std::vector<MenuButton> list{
-        {"start.bmp", "Start", 358, 216, 83, 38},        {"highscores.bmp", "High Scores", 349, 293, 102, 28},
-        {"options.bmp", "Options", 363, 324, 73, 28},    {"help.bmp", "Help", 378, 355, 44, 28},
+        {"start.bmp", "Start", 358, 216, 83, 38},     {"highscores.bmp", "High Scores", 349, 293, 102, 28},
+        {"options.bmp", "Options", 363, 324, 73, 28}, {"help.bmp", "Help", 378, 355, 44, 28},
         {"exit.bmp", "Exit", 378, 450, 44, 28},
     };
     return list;
 }
 
-Canvas MenuArt::title(Lettering& lettering) {
+Canvas MenuArt::title(Lettering& lettering)
+{
     Canvas canvas(800, 600, palette::backgroundBottom);
     const Colour top = palette::backgroundTop, bottom = palette::backgroundBottom;
     canvas.fillAll([=](double x, double y) {
@@ -59,9 +62,11 @@ Canvas MenuArt::title(Lettering& lettering) {
     const TextStyle titleStyle{92, true};
     lettering.shadow(canvas, "Kelvary", titleStyle, 0, 800, 104, 4, 5, 0.6);
     const Colour light = Colour::hex(0xFFE2AE), deep = palette::accent;
-    lettering.write(canvas, "Kelvary", titleStyle, [=](double, double y) { return light.mix(deep, std::clamp((y - 70) / 70, 0.0, 1.0)); },
-                    0, 800, 104);
-    lettering.write(canvas, "turn  \xC2\xB7  match  \xC2\xB7  clear", TextStyle{16, false}, palette::label, 0, 800, 168);
+    lettering.write(
+        canvas, "Kelvary", titleStyle,
+        [=](double, double y) { return light.mix(deep, std::clamp((y - 70) / 70, 0.0, 1.0)); }, 0, 800, 104);
+    lettering.write(canvas, "turn  \xC2\xB7  match  \xC2\xB7  clear", TextStyle{16, false}, palette::label, 0, 800,
+                    168);
 
     // The menu's own panel behind the buttons.
     const Shape panel = Shape::roundedBox(318, 198, 164, 292, 10);
@@ -77,7 +82,8 @@ Canvas MenuArt::title(Lettering& lettering) {
     return canvas;
 }
 
-Canvas MenuArt::button(Lettering& lettering, const Canvas& title, const MenuButton& button) {
+Canvas MenuArt::button(Lettering& lettering, const Canvas& title, const MenuButton& button)
+{
     const TextStyle preferred{button.cellHeight > 30 ? 24 : 16, true};
     const TextStyle style = lettering.fit(button.caption, preferred, button.width - 8);
     std::vector<Canvas> cells;

@@ -6,7 +6,8 @@
 
 OutputFolder::OutputFolder(std::filesystem::path folder) : root(std::move(folder)) {}
 
-bool OutputFolder::write(const std::string& relativePath, const std::vector<std::uint8_t>& bytes) {
+bool OutputFolder::write(const std::string& relativePath, const std::vector<std::uint8_t>& bytes)
+{
     const std::filesystem::path path = root / relativePath;
     if (bytes.empty()) {
         if (error.empty())

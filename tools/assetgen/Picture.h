@@ -15,7 +15,8 @@ struct Picture {
 
     // An opaque picture, or a colour-keyed one whose uncovered pixels are pure black and
     // whose soft edges blend towards `under`, the colour it will be drawn over.
-    static Picture from(std::string name, const Canvas& canvas, Colour under, bool keyed) {
+    static Picture from(std::string name, const Canvas& canvas, Colour under, bool keyed)
+    {
         return {std::move(name), canvas.width(), canvas.height(), canvas.toRgb(under, keyed)};
     }
 };

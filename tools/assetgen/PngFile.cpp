@@ -4,7 +4,8 @@
 
 namespace {
 
-void appendBytes(png_structp png, png_bytep data, png_size_t length) {
+void appendBytes(png_structp png, png_bytep data, png_size_t length)
+{
     auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
     out->insert(out->end(), data, data + length);
 }
@@ -13,8 +14,8 @@ void noFlush(png_structp) {}
 
 }  // namespace
 
-std::vector<std::uint8_t> PngFile::encode(int width, int height, int channels,
-                                          const std::vector<std::uint8_t>& pixels) {
+std::vector<std::uint8_t> PngFile::encode(int width, int height, int channels, const std::vector<std::uint8_t>& pixels)
+{
     std::vector<std::uint8_t> out;
     if (width <= 0 || height <= 0 || (channels != 3 && channels != 4) ||
         pixels.size() != static_cast<std::size_t>(width) * height * channels)

@@ -9,7 +9,8 @@ namespace {
 constexpr double twoPi = 2 * std::numbers::pi;
 
 // Raised-cosine step from 0 to 1 over `width` seconds.
-double smoothStep(double t, double width) {
+double smoothStep(double t, double width)
+{
     if (t <= 0)
         return 0;
     if (t >= width)
@@ -18,17 +19,19 @@ double smoothStep(double t, double width) {
 }
 
 // Attack, then the release fade that starts at `length`.
-double envelope(double t, double attack, double length, double release) {
+double envelope(double t, double attack, double length, double release)
+{
     return smoothStep(t, attack) * (1.0 - smoothStep(t - length, release));
 }
 
 }  // namespace
 
-SoundBuilder::SoundBuilder(double seconds)
-    : samples(static_cast<std::size_t>(std::max(0.0, seconds) * sampleRate), 0.0) {}
+SoundBuilder::SoundBuilder(double seconds) : samples(static_cast<std::size_t>(std::max(0.0, seconds) * sampleRate), 0.0)
+{}
 
 void SoundBuilder::note(double start, double frequency, double length, const std::vector<Partial>& partials,
-                        double amplitude, double attack) {
+                        double amplitude, double attack)
+{
     const double release = std::min(0.06, std::max(0.01, length / 4));
     const auto first = static_cast<std::size_t>(std::max(0.0, start) * sampleRate);
     const auto last = std::min(samples.size(), static_cast<std::size_t>((start + length + release) * sampleRate) + 1);
@@ -45,7 +48,8 @@ void SoundBuilder::note(double start, double frequency, double length, const std
     }
 }
 
-void SoundBuilder::brass(double start, double frequency, double length, double amplitude) {
+void SoundBuilder::brass(double start, double frequency, double length, double amplitude)
+{
     const double attack = 0.06, release = 0.12;
     const auto first = static_cast<std::size_t>(std::max(0.0, start) * sampleRate);
     const auto last = std::min(samples.size(), static_cast<std::size_t>((start + length + release) * sampleRate) + 1);
@@ -61,7 +65,8 @@ void SoundBuilder::brass(double start, double frequency, double length, double a
     }
 }
 
-std::vector<std::int16_t> SoundBuilder::finish(double peakDb) const {
+std::vector<std::int16_t> SoundBuilder::finish(double peakDb) const
+{
     double peak = 0;
     for (double v : samples)
         peak = std::max(peak, std::abs(v));

@@ -7,11 +7,9 @@
 namespace {
 
 // Frequency of a note given in semitones from the A above middle C.
-double pitch(int semitones) {
-    return 440.0 * std::pow(2.0, semitones / 12.0);
-}
-[[maybe_unused]] constexpr int C4 = -9, D4 = -7, E4 = -5, G4 = -2, A4 = 0, C5 = 3, D5 = 5, E5 = 7, G5 = 10, A5 = 12, C6 = 15,
-              E6 = 19, G6 = 22, A6 = 24;
+double pitch(int semitones) { return 440.0 * std::pow(2.0, semitones / 12.0); }
+[[maybe_unused]] constexpr int C4 = -9, D4 = -7, E4 = -5, G4 = -2, A4 = 0, C5 = 3, D5 = 5, E5 = 7, G5 = 10, A5 = 12,
+                               C6 = 15, E6 = 19, G6 = 22, A6 = 24;
 
 const std::vector<Partial> bell{{1, 1, 0.55}, {2.76, 0.45, 0.22}, {5.40, 0.22, 0.10}, {8.93, 0.08, 0.05}};
 const std::vector<Partial> chime{{1, 1, 0.50}, {2.0, 0.22, 0.28}, {3.01, 0.10, 0.14}, {4.17, 0.05, 0.07}};
@@ -19,7 +17,8 @@ const std::vector<Partial> mallet{{1, 1, 0.45}, {2.0, 0.30, 0.25}, {3.0, 0.12, 0
 const std::vector<Partial> xylophone{{1, 1, 0.16}, {3.93, 0.32, 0.04}, {9.0, 0.10, 0.015}};
 
 // A plucked string: harmonics that die away faster the higher they are.
-std::vector<Partial> pluck(double decay) {
+std::vector<Partial> pluck(double decay)
+{
     std::vector<Partial> out;
     for (int n = 1; n <= 7; ++n)
         out.push_back({static_cast<double>(n), 1.0 / std::pow(n, 1.3), decay / std::pow(n, 0.7)});
@@ -27,7 +26,8 @@ std::vector<Partial> pluck(double decay) {
 }
 
 // Start of the game: a rising arpeggio that settles on a bright major chord.
-std::vector<std::int16_t> startJingle() {
+std::vector<std::int16_t> startJingle()
+{
     SoundBuilder s(1.5);
     const int run[] = {C5, E5, G5, C6};
     for (int i = 0; i < 4; ++i)
@@ -39,7 +39,8 @@ std::vector<std::int16_t> startJingle() {
 }
 
 // First square of a chain: a shimmering cascade of small bells, high to low.
-std::vector<std::int16_t> bellTree() {
+std::vector<std::int16_t> bellTree()
+{
     SoundBuilder s(1.1);
     const int steps[] = {A6 + 12, G6 + 12, E6 + 12, D5 + 24, C6 + 12, A6, G6, E6, D5 + 12, C6, A5, G5};
     for (int i = 0; i < 12; ++i)
@@ -48,7 +49,8 @@ std::vector<std::int16_t> bellTree() {
 }
 
 // Second step of a chain: a quick rising xylophone run.
-std::vector<std::int16_t> xylophoneRun() {
+std::vector<std::int16_t> xylophoneRun()
+{
     SoundBuilder s(0.9);
     const int steps[] = {C5, D5, E5, G5, A5, C6, C6 + 2, E6};
     for (int i = 0; i < 8; ++i)
@@ -57,7 +59,8 @@ std::vector<std::int16_t> xylophoneRun() {
 }
 
 // Longer chains: a fast harp glissando up two octaves of the major scale.
-std::vector<std::int16_t> harpGlissando() {
+std::vector<std::int16_t> harpGlissando()
+{
     SoundBuilder s(1.35);
     const int scale[] = {0, 2, 4, 5, 7, 9, 11};
     for (int i = 0; i < 15; ++i) {
@@ -68,7 +71,8 @@ std::vector<std::int16_t> harpGlissando() {
 }
 
 // The special block appears: two clear chime strokes a fourth apart.
-std::vector<std::int16_t> confirmChime() {
+std::vector<std::int16_t> confirmChime()
+{
     SoundBuilder s(0.9);
     s.note(0.0, pitch(E6), 0.4, chime, 0.8, 0.002);
     s.note(0.11, pitch(A6), 0.6, chime, 0.9, 0.002);
@@ -76,7 +80,8 @@ std::vector<std::int16_t> confirmChime() {
 }
 
 // Seven or more squares at once: a short brass fanfare on a major chord.
-std::vector<std::int16_t> brassFanfare() {
+std::vector<std::int16_t> brassFanfare()
+{
     SoundBuilder s(1.6);
     s.brass(0.0, pitch(G4), 0.1, 0.5);
     s.brass(0.16, pitch(C4), 1.1, 0.45);
@@ -87,7 +92,8 @@ std::vector<std::int16_t> brassFanfare() {
 }
 
 // Time is up: a falling pizzicato figure ending on a low octave.
-std::vector<std::int16_t> pizzicato() {
+std::vector<std::int16_t> pizzicato()
+{
     SoundBuilder s(1.3);
     const int steps[] = {G4, E4, D4};
     for (int i = 0; i < 3; ++i)
@@ -99,8 +105,9 @@ std::vector<std::int16_t> pizzicato() {
 
 }  // namespace
 
-std::vector<SoundEffectFile> SoundSet::make() {
-    return {{"start.wav", startJingle()},   {"beltree.wav", bellTree()},   {"xyloslid.wav", xylophoneRun()},
-            {"gliss.wav", harpGlissando()}, {"ok.wav", confirmChime()},    {"bigbrass.wav", brassFanfare()},
+std::vector<SoundEffectFile> SoundSet::make()
+{
+    return {{"start.wav", startJingle()},   {"beltree.wav", bellTree()}, {"xyloslid.wav", xylophoneRun()},
+            {"gliss.wav", harpGlissando()}, {"ok.wav", confirmChime()},  {"bigbrass.wav", brassFanfare()},
             {"pizz.wav", pizzicato()}};
 }

@@ -10,7 +10,8 @@
 namespace {
 
 // Code points of a UTF-8 string; malformed bytes come out as U+FFFD.
-std::vector<char32_t> decode(std::string_view text) {
+std::vector<char32_t> decode(std::string_view text)
+{
     std::vector<char32_t> out;
     for (std::size_t i = 0; i < text.size();) {
         const auto b = static_cast<unsigned char>(text[i]);
@@ -43,7 +44,8 @@ struct TextRenderer::Fonts {
     std::string error;
     bool fontconfigStarted = false;
 
-    ~Fonts() {
+    ~Fonts()
+    {
         if (regular)
             FT_Done_Face(regular);
         if (bold)
@@ -55,9 +57,10 @@ struct TextRenderer::Fonts {
     }
 
     // Opens the named family at the given weight if fontconfig has it (and not a stand-in).
-    FT_Face open(const char* wanted, int weight) {
-        FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, wanted, FC_WEIGHT, FcTypeInteger,
-                                            weight, FC_SLANT, FcTypeInteger, FC_SLANT_ROMAN, nullptr);
+    FT_Face open(const char* wanted, int weight)
+    {
+        FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, wanted, FC_WEIGHT, FcTypeInteger, weight,
+                                            FC_SLANT, FcTypeInteger, FC_SLANT_ROMAN, nullptr);
         if (!pattern)
             return nullptr;
         FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
@@ -82,14 +85,16 @@ struct TextRenderer::Fonts {
         return face;
     }
 
-    FT_Face face(TextStyle style) {
+    FT_Face face(TextStyle style)
+    {
         FT_Face f = style.bold ? bold : regular;
         FT_Set_Pixel_Sizes(f, 0, static_cast<FT_UInt>(style.pixelSize));
         return f;
     }
 };
 
-TextRenderer::TextRenderer() : fonts(std::make_unique<Fonts>()) {
+TextRenderer::TextRenderer() : fonts(std::make_unique<Fonts>())
+{
     if (!FcInit()) {
         fonts->error = "fontconfig could not be initialised";
         return;
@@ -118,19 +123,14 @@ TextRenderer::TextRenderer() : fonts(std::make_unique<Fonts>()) {
 
 TextRenderer::~TextRenderer() = default;
 
-bool TextRenderer::isReady() const {
-    return fonts->regular && fonts->bold;
-}
+bool TextRenderer::isReady() const { return fonts->regular && fonts->bold; }
 
-const std::string& TextRenderer::error() const {
-    return fonts->error;
-}
+const std::string& TextRenderer::error() const { return fonts->error; }
 
-std::string TextRenderer::familyName() const {
-    return fonts->family;
-}
+std::string TextRenderer::familyName() const { return fonts->family; }
 
-int TextRenderer::width(std::string_view utf8, TextStyle style) {
+int TextRenderer::width(std::string_view utf8, TextStyle style)
+{
     FT_Face face = fonts->face(style);
     long pen = 0;
     FT_UInt previous = 0;
@@ -148,15 +148,16 @@ int TextRenderer::width(std::string_view utf8, TextStyle style) {
     return static_cast<int>((pen + 32) >> 6);
 }
 
-int TextRenderer::capHeight(TextStyle style) {
+int TextRenderer::capHeight(TextStyle style)
+{
     FT_Face face = fonts->face(style);
     if (FT_Load_Char(face, 'H', FT_LOAD_TARGET_LIGHT) != 0)
         return style.pixelSize * 7 / 10;
     return static_cast<int>((face->glyph->metrics.height + 32) >> 6);
 }
 
-Mask TextRenderer::render(std::string_view utf8, TextStyle style, int x, int baseline, int maskWidth,
-                          int maskHeight) {
+Mask TextRenderer::render(std::string_view utf8, TextStyle style, int x, int baseline, int maskWidth, int maskHeight)
+{
     Mask mask(maskWidth, maskHeight);
     FT_Face face = fonts->face(style);
     long pen = static_cast<long>(x) * 64;
@@ -187,7 +188,8 @@ Mask TextRenderer::render(std::string_view utf8, TextStyle style, int x, int bas
     return mask;
 }
 
-TextStyle TextRenderer::fitted(std::string_view utf8, TextStyle preferred, int maxWidth) {
+TextStyle TextRenderer::fitted(std::string_view utf8, TextStyle preferred, int maxWidth)
+{
     TextStyle style = preferred;
     while (style.pixelSize > 6 && width(utf8, style) > maxWidth)
         --style.pixelSize;

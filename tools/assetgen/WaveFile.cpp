@@ -2,7 +2,8 @@
 
 #include "ByteWriter.h"
 
-std::vector<std::uint8_t> WaveFile::encode(int sampleRate, const std::vector<std::int16_t>& samples) {
+std::vector<std::uint8_t> WaveFile::encode(int sampleRate, const std::vector<std::int16_t>& samples)
+{
     const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
     ByteWriter out;
     out.tag("RIFF");

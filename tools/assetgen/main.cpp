@@ -7,7 +7,8 @@
 #include "AssetGenerator.h"
 #include "OutputFolder.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2 || argv[1][0] == '\0') {
         std::fprintf(stderr, "usage: kelvary-assetgen OUTDIR\n");
         return 2;

@@ -28,8 +28,8 @@ void describeGame(std::ostringstream& json, GameScreen& game)
          << ",\"target\":" << rules.getLevelTarget() << ",\"chain\":" << rules.getChain()
          << ",\"combo\":" << rules.getCombo() << ",\"running\":" << (rules.isGameRunning() ? "true" : "false")
          << ",\"moving\":" << (rules.isMoving() ? "true" : "false")
-         << ",\"removing\":" << (rules.isRemoving() ? "true" : "false") << ",\"special\":"
-         << (special && special->getAlpha() != 0 ? special->getKind() : -1)
+         << ",\"removing\":" << (rules.isRemoving() ? "true" : "false")
+         << ",\"special\":" << (special && special->getAlpha() != 0 ? special->getKind() : -1)
          << ",\"panel\":" << (game.getPanel() ? "true" : "false") << ",\"kinds\":[";
     for (int j = 0; j < BoardRules::cellCount; ++j) {
         const Block* block = rules.getCell(j);

@@ -6,9 +6,9 @@
 class PresentingDisplay : public platform::DisplayDevice {
 public:
     PresentingDisplay(VirtualTimePlatform& owner, std::unique_ptr<platform::DisplayDevice> device)
-        : driver(owner), real(std::move(device))
-    {
-    }
+        : driver(owner),
+          real(std::move(device))
+    {}
     bool createSurfaces() override { return real->createSurfaces(); }
     void releaseSurfaces() override { real->releaseSurfaces(); }
     platform::Surface* getPrimarySurface() override { return real->getPrimarySurface(); }
@@ -31,9 +31,9 @@ private:
 };
 
 VirtualTimePlatform::VirtualTimePlatform(std::unique_ptr<platform::Platform> realPlatform, std::int64_t secondsOfDay)
-    : inner(std::move(realPlatform)), seconds(secondsOfDay)
-{
-}
+    : inner(std::move(realPlatform)),
+      seconds(secondsOfDay)
+{}
 
 VirtualTimePlatform::~VirtualTimePlatform() = default;
 

@@ -4,7 +4,8 @@ namespace platform::sdl {
 
 namespace {
 
-int buttonBit(Uint8 button) {
+int buttonBit(Uint8 button)
+{
     switch (button) {
     case SDL_BUTTON_LEFT: return 1;
     case SDL_BUTTON_RIGHT: return 2;
@@ -14,12 +15,18 @@ int buttonBit(Uint8 button) {
 }
 
 // The key codes of the keyboard's own layout, as Windows numbers them.
-int virtualKeyOfSymbol(SDL_Keycode sym) {
-    if (sym >= SDLK_a && sym <= SDLK_z) return vk::LetterA + (sym - SDLK_a);
-    if (sym >= SDLK_0 && sym <= SDLK_9) return vk::Digit0 + (sym - SDLK_0);
-    if (sym >= SDLK_F1 && sym <= SDLK_F12) return vk::F1 + (sym - SDLK_F1);
-    if (sym >= SDLK_F13 && sym <= SDLK_F24) return vk::F1 + 12 + (sym - SDLK_F13);
-    if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9) return 97 + (sym - SDLK_KP_1);
+int virtualKeyOfSymbol(SDL_Keycode sym)
+{
+    if (sym >= SDLK_a && sym <= SDLK_z)
+        return vk::LetterA + (sym - SDLK_a);
+    if (sym >= SDLK_0 && sym <= SDLK_9)
+        return vk::Digit0 + (sym - SDLK_0);
+    if (sym >= SDLK_F1 && sym <= SDLK_F12)
+        return vk::F1 + (sym - SDLK_F1);
+    if (sym >= SDLK_F13 && sym <= SDLK_F24)
+        return vk::F1 + 12 + (sym - SDLK_F13);
+    if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9)
+        return 97 + (sym - SDLK_KP_1);
     switch (sym) {
     case SDLK_BACKSPACE: return vk::Backspace;
     case SDLK_TAB: return vk::Tab;
@@ -75,10 +82,14 @@ int virtualKeyOfSymbol(SDL_Keycode sym) {
 
 // Keys whose symbol on this layout has no code (an accented letter on the digit row, say)
 // take the code of their place on the keyboard.
-int virtualKeyOfPlace(SDL_Scancode code) {
-    if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z) return vk::LetterA + (code - SDL_SCANCODE_A);
-    if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9) return vk::Digit0 + 1 + (code - SDL_SCANCODE_1);
-    if (code == SDL_SCANCODE_0) return vk::Digit0;
+int virtualKeyOfPlace(SDL_Scancode code)
+{
+    if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z)
+        return vk::LetterA + (code - SDL_SCANCODE_A);
+    if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9)
+        return vk::Digit0 + 1 + (code - SDL_SCANCODE_1);
+    if (code == SDL_SCANCODE_0)
+        return vk::Digit0;
     return 0;
 }
 
@@ -87,7 +98,8 @@ int virtualKeyOfPlace(SDL_Scancode code) {
 // keep their code, anything beyond becomes 0xBF), so a reader of the low byte never
 // mistakes a foreign character for an ASCII one.  Control characters in text are dropped;
 // Backspace, Tab, Enter and Escape arrive with their key presses.
-void appendCharacters(const char* text, std::deque<Message>& queue) {
+void appendCharacters(const char* text, std::deque<Message>& queue)
+{
     const auto* p = reinterpret_cast<const unsigned char*>(text);
     while (*p) {
         std::uint32_t code;
@@ -117,32 +129,40 @@ void appendCharacters(const char* text, std::deque<Message>& queue) {
             }
             code = (code << 6) | (p[i] & 0x3F);
         }
-        if (!valid) code = 0xBF;
+        if (!valid)
+            code = 0xBF;
         p += length;
 
         int value;
-        if (code >= 32 && code <= 126) value = static_cast<int>(code);
-        else if (code < 32 || code == 127) continue;
-        else if (code >= 0xA0 && code <= 0xFF) value = static_cast<int>(code);
-        else value = 0xBF;
+        if (code >= 32 && code <= 126)
+            value = static_cast<int>(code);
+        else if (code < 32 || code == 127)
+            continue;
+        else if (code >= 0xA0 && code <= 0xFF)
+            value = static_cast<int>(code);
+        else
+            value = 0xBF;
         queue.push_back(Message{MessageKind::Char, value, 0, 0});
     }
 }
 
 }  // namespace
 
-int EventTranslator::virtualKey(const SDL_Keysym& key) {
+int EventTranslator::virtualKey(const SDL_Keysym& key)
+{
     const int code = virtualKeyOfSymbol(key.sym);
     return code != 0 ? code : virtualKeyOfPlace(key.scancode);
 }
 
-void EventTranslator::translate(const SDL_Event& event, std::uint32_t windowId, std::deque<Message>& queue) {
+void EventTranslator::translate(const SDL_Event& event, std::uint32_t windowId, std::deque<Message>& queue)
+{
     switch (event.type) {
     case SDL_QUIT:  // a termination request (SIGINT, SIGTERM) ends the game like a close
         queue.push_back(Message{MessageKind::Close, 0, 0, 0});
         break;
     case SDL_WINDOWEVENT:
-        if (windowId == 0 || event.window.windowID != windowId) break;
+        if (windowId == 0 || event.window.windowID != windowId)
+            break;
         switch (event.window.event) {
         case SDL_WINDOWEVENT_CLOSE: queue.push_back(Message{MessageKind::Close, 0, 0, 0}); break;
         case SDL_WINDOWEVENT_MINIMIZED: queue.push_back(Message{MessageKind::Size, 1, 0, 0}); break;
@@ -154,7 +174,8 @@ void EventTranslator::translate(const SDL_Event& event, std::uint32_t windowId, 
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
         const int code = virtualKey(event.key.keysym);
-        if (code == 0) break;
+        if (code == 0)
+            break;
         const bool down = event.type == SDL_KEYDOWN;
         queue.push_back(Message{down ? MessageKind::KeyDown : MessageKind::KeyUp, code, 0, 0});
         // These four keys type a control character too, right after their key-down.
@@ -163,12 +184,11 @@ void EventTranslator::translate(const SDL_Event& event, std::uint32_t windowId, 
         break;
     }
     case SDL_TEXTINPUT: appendCharacters(event.text.text, queue); break;
-    case SDL_MOUSEMOTION:
-        queue.push_back(Message{MessageKind::MouseMove, 0, event.motion.x, event.motion.y});
-        break;
+    case SDL_MOUSEMOTION: queue.push_back(Message{MessageKind::MouseMove, 0, event.motion.x, event.motion.y}); break;
     case SDL_MOUSEBUTTONDOWN: {
         const int bit = buttonBit(event.button.button);
-        if (bit == 0) break;
+        if (bit == 0)
+            break;
         heldButtons |= bit;
         queue.push_back(Message{MessageKind::ButtonDown, heldButtons, event.button.x, event.button.y});
         break;

@@ -13,64 +13,87 @@
 namespace platform::sdl {
 
 std::unique_ptr<FileSettingsKey> FileSettingsKey::open(const std::string& folder, const std::string& keyPath,
-                                                       bool interruptSave) {
+                                                       bool interruptSave)
+{
     namespace fs = std::filesystem;
     std::error_code error;
-    if (folder.empty()) return nullptr;
+    if (folder.empty())
+        return nullptr;
     fs::create_directories(folder, error);
-    if (!fs::is_directory(folder, error) || ::access(folder.c_str(), W_OK | X_OK) != 0) return nullptr;
+    if (!fs::is_directory(folder, error) || ::access(folder.c_str(), W_OK | X_OK) != 0)
+        return nullptr;
 
     const std::string path = (fs::path(folder) / fileName).string();
     std::vector<SettingsValue> values;
     const auto status = fs::status(path, error);
     if (fs::exists(status)) {
-        if (!fs::is_regular_file(status)) return nullptr;
+        if (!fs::is_regular_file(status))
+            return nullptr;
         std::ifstream in(path, std::ios::binary);
-        if (!in) return nullptr;
+        if (!in)
+            return nullptr;
         std::ostringstream text;
         text << in.rdbuf();
-        if (in.bad()) return nullptr;
+        if (in.bad())
+            return nullptr;
         values = SettingsFile::parse(text.str());
     }
     return std::unique_ptr<FileSettingsKey>(new FileSettingsKey(path, keyPath, std::move(values), interruptSave));
 }
 
 FileSettingsKey::FileSettingsKey(std::string p, std::string k, std::vector<SettingsValue> v, bool interrupt)
-    : path(std::move(p)), keyPath(std::move(k)), values(std::move(v)), interruptSave(interrupt) {}
+    : path(std::move(p)),
+      keyPath(std::move(k)),
+      values(std::move(v)),
+      interruptSave(interrupt)
+{}
 
-FileSettingsKey::~FileSettingsKey() {
+FileSettingsKey::~FileSettingsKey()
+{
     // A failed save leaves the previous file as it was; the game carries on either way.
-    if (changed) SettingsFile::save(path, SettingsFile::format(keyPath, values), interruptSave);
+    if (changed)
+        SettingsFile::save(path, SettingsFile::format(keyPath, values), interruptSave);
 }
 
-SettingsValue* FileSettingsKey::find(const char* name) {
-    if (!name) return nullptr;
+SettingsValue* FileSettingsKey::find(const char* name)
+{
+    if (!name)
+        return nullptr;
     for (auto& value : values)
-        if (SettingsFile::sameName(value.name, name)) return &value;
+        if (SettingsFile::sameName(value.name, name))
+            return &value;
     return nullptr;
 }
 
 bool FileSettingsKey::query(const char* name) { return find(name) != nullptr; }
 
-bool FileSettingsKey::read(const char* name, void* data, std::uint32_t size) {
+bool FileSettingsKey::read(const char* name, void* data, std::uint32_t size)
+{
     const SettingsValue* value = find(name);
-    if (!value || !data) return false;
+    if (!value || !data)
+        return false;
     // A text stored without its terminator reads as if it had one: it needs that byte too.
     const bool unterminated = value->type == ValueType::Text && (value->data.empty() || value->data.back() != 0);
     const size_t needed = value->data.size() + (unterminated ? 1 : 0);
     const size_t copied = std::min<size_t>(value->data.size(), size);
-    if (copied > 0) std::memcpy(data, value->data.data(), copied);
-    if (needed > size) return false;  // too long: only its first `size` bytes arrive
-    if (unterminated) static_cast<std::uint8_t*>(data)[value->data.size()] = 0;
+    if (copied > 0)
+        std::memcpy(data, value->data.data(), copied);
+    if (needed > size)
+        return false;  // too long: only its first `size` bytes arrive
+    if (unterminated)
+        static_cast<std::uint8_t*>(data)[value->data.size()] = 0;
     return true;
 }
 
-bool FileSettingsKey::write(const char* name, ValueType type, const void* data, std::uint32_t size) {
-    if (!name || (!data && size > 0)) return false;
+bool FileSettingsKey::write(const char* name, ValueType type, const void* data, std::uint32_t size)
+{
+    if (!name || (!data && size > 0))
+        return false;
     const auto* bytes = static_cast<const std::uint8_t*>(data);
     std::vector<std::uint8_t> stored(bytes, bytes + size);
     if (SettingsValue* existing = find(name)) {
-        if (existing->type == type && existing->data == stored) return true;
+        if (existing->type == type && existing->data == stored)
+            return true;
         existing->type = type;
         existing->data = std::move(stored);
     } else {

@@ -16,7 +16,7 @@ std::unique_ptr<SoundDevice> createSoundDevice(const WaveFormat& primary);
 int playingVoices();
 
 // Faults and observations for tests.
-void loseSoundBuffer(SoundBuffer& buffer);            // the buffer's sound is gone until restored
-std::uint32_t playPosition(const SoundBuffer& buffer); // bytes of the buffer played since `play`
+void loseSoundBuffer(SoundBuffer& buffer);              // the buffer's sound is gone until restored
+std::uint32_t playPosition(const SoundBuffer& buffer);  // bytes of the buffer played since `play`
 
 }  // namespace platform::sdl

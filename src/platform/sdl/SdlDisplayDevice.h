@@ -47,7 +47,7 @@ private:
     SDL_Texture* texture = nullptr;
     int width;
     int height;
-    std::uint32_t pixelFormat;  // of the back, visible and off-screen surfaces
+    std::uint32_t pixelFormat;            // of the back, visible and off-screen surfaces
     std::unique_ptr<SdlSurface> primary;  // what the last present showed
     std::unique_ptr<SdlSurface> back;
     int failingPresents = 0;

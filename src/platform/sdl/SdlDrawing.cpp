@@ -154,8 +154,7 @@ private:
         return fonts()->open(defaultFaceName, defaultFontHeight);
     }
 
-    void drawGlyph(SurfacePixels& pixels, const Glyph& glyph, int left, int top, const Rect& clip,
-                   std::uint32_t raw)
+    void drawGlyph(SurfacePixels& pixels, const Glyph& glyph, int left, int top, const Rect& clip, std::uint32_t raw)
     {
         const int firstRow = std::max(0, clip.top - top);
         const int lastRow = std::min(glyph.height, clip.bottom - top);

@@ -24,9 +24,12 @@ std::uint32_t codePointOf(unsigned char character)
 }
 
 FontFace::FontFace(std::string fontFile, int faceIndex, unsigned dotsPerInch, int lineHeight, GlyphTable& table)
-    : file(std::move(fontFile)), index(faceIndex), resolution(dotsPerInch), height(lineHeight), glyphs(table)
-{
-}
+    : file(std::move(fontFile)),
+      index(faceIndex),
+      resolution(dotsPerInch),
+      height(lineHeight),
+      glyphs(table)
+{}
 
 FontFace::~FontFace()
 {

@@ -8,10 +8,7 @@
 #if defined(__SANITIZE_ADDRESS__)
 // fontconfig loses a few bytes while it parses its configuration files on first use; that is
 // the library's own, once per process, and not ours to report.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
 #endif
 
 namespace platform::sdl {
@@ -58,8 +55,7 @@ bool matchFamily(const std::string& family, FontMatch& match, bool& familyKnown)
                         continue;
                     const bool requested = j == 0;
                     const bool strong = binding != FcValueBindingWeak;
-                    if ((requested || strong) &&
-                        strcasecmp(name, reinterpret_cast<const char*>(value.u.s)) == 0)
+                    if ((requested || strong) && strcasecmp(name, reinterpret_cast<const char*>(value.u.s)) == 0)
                         familyKnown = true;
                 }
             }

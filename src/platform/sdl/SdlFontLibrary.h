@@ -16,8 +16,8 @@ namespace platform::sdl {
 struct FontMatch {
     std::string file;
     int index = 0;
-    std::string family;     // the family fontconfig matched
-    bool substitute = false; // true when neither the face nor a metric twin of it was found
+    std::string family;       // the family fontconfig matched
+    bool substitute = false;  // true when neither the face nor a metric twin of it was found
 };
 
 class FontLibrary {

@@ -42,10 +42,7 @@ void stepRangeInside(long long start, long long direction, long long low, long l
 
 // A point exactly on an edge belongs to the shape when the edge faces up, or faces left
 // without facing down: the usual top-left rule, so that touching shapes share no pixels.
-bool edgeOwnsPoint(long long outwardX, long long outwardY)
-{
-    return outwardY < 0 || (outwardY == 0 && outwardX < 0);
-}
+bool edgeOwnsPoint(long long outwardX, long long outwardY) { return outwardY < 0 || (outwardY == 0 && outwardX < 0); }
 
 struct WideLine {
     long long x1, y1, x2, y2;

@@ -18,32 +18,44 @@ namespace platform::sdl {
 
 std::unique_ptr<Platform> createSdlPlatform(const Options& options) { return std::make_unique<SdlSystem>(options); }
 
-void loseSurface(Surface& surface) {
-    if (auto* sdlSurface = dynamic_cast<SdlSurface*>(&surface)) sdlSurface->lose();
+void loseSurface(Surface& surface)
+{
+    if (auto* sdlSurface = dynamic_cast<SdlSurface*>(&surface))
+        sdlSurface->lose();
 }
 
-void failPresents(DisplayDevice& device, int count) {
-    if (auto* display = dynamic_cast<SdlDisplayDevice*>(&device)) display->failPresents(count);
+void failPresents(DisplayDevice& device, int count)
+{
+    if (auto* display = dynamic_cast<SdlDisplayDevice*>(&device))
+        display->failPresents(count);
 }
 
-void interruptNextSettingsSave(Platform& platform) {
-    if (auto* system = dynamic_cast<SdlSystem*>(&platform)) system->interruptNextSave();
+void interruptNextSettingsSave(Platform& platform)
+{
+    if (auto* system = dynamic_cast<SdlSystem*>(&platform))
+        system->interruptNextSave();
 }
 
-void postMessage(Platform& platform, const Message& message) {
-    if (auto* system = dynamic_cast<SdlSystem*>(&platform)) system->post(message);
+void postMessage(Platform& platform, const Message& message)
+{
+    if (auto* system = dynamic_cast<SdlSystem*>(&platform))
+        system->post(message);
 }
 
-std::string lastOpenedAddress(Platform& platform) {
+std::string lastOpenedAddress(Platform& platform)
+{
     auto* system = dynamic_cast<SdlSystem*>(&platform);
     return system ? system->lastAddress() : std::string();
 }
 
-bool saveScreenshot(Surface& surface, const char* pngFile) {
+bool saveScreenshot(Surface& surface, const char* pngFile)
+{
     auto* sdlSurface = dynamic_cast<SdlSurface*>(&surface);
-    if (!sdlSurface || !pngFile || sdlSurface->isBusy()) return false;
+    if (!sdlSurface || !pngFile || sdlSurface->isBusy())
+        return false;
     SDL_Surface* rgb = SDL_ConvertSurfaceFormat(sdlSurface->pixels(), SDL_PIXELFORMAT_RGB24, 0);
-    if (!rgb) return false;
+    if (!rgb)
+        return false;
     const bool saved = IMG_SavePNG(rgb, pngFile) == 0;
     SDL_FreeSurface(rgb);
     return saved;

@@ -12,10 +12,7 @@ namespace {
 // No effect of the game comes near this; a larger request is a corrupt size, not a sound.
 constexpr std::uint32_t largestBuffer = 64u * 1024u * 1024u;
 
-std::uint16_t audioFormatOf(const WaveFormat& format)
-{
-    return format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-}
+std::uint16_t audioFormatOf(const WaveFormat& format) { return format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB; }
 
 }  // namespace
 
@@ -146,10 +143,7 @@ bool SdlSoundBuffer::play(bool looping)
     return Mix_PlayChannel(channel, &chunk, looping ? -1 : 0) == channel;
 }
 
-bool SdlSoundBuffer::isPlaying() const
-{
-    return Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == &chunk;
-}
+bool SdlSoundBuffer::isPlaying() const { return Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == &chunk; }
 
 bool SdlSoundBuffer::restore()
 {

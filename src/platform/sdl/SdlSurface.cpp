@@ -14,31 +14,38 @@ namespace {
 // before any memory is reserved for it.
 constexpr long long maxPictureSide = 16384;
 
-std::uint32_t readLittleEndian(const unsigned char* bytes, int count) {
+std::uint32_t readLittleEndian(const unsigned char* bytes, int count)
+{
     std::uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i) value = (value << 8) | bytes[i];
+    for (int i = count - 1; i >= 0; --i)
+        value = (value << 8) | bytes[i];
     return value;
 }
 
 // True when the file starts like a Windows bitmap of a sensible size.  SDL reads the rest;
 // this only keeps a garbage header from asking for gigabytes.
-bool hasPlausibleBitmapHeader(const char* fileName) {
+bool hasPlausibleBitmapHeader(const char* fileName)
+{
     SDL_RWops* file = SDL_RWFromFile(fileName, "rb");
-    if (!file) return false;
+    if (!file)
+        return false;
     unsigned char header[26] = {};
     const size_t got = SDL_RWread(file, header, 1, sizeof header);
     SDL_RWclose(file);
-    if (got < 18 || header[0] != 'B' || header[1] != 'M') return false;
+    if (got < 18 || header[0] != 'B' || header[1] != 'M')
+        return false;
     const std::uint32_t infoSize = readLittleEndian(header + 14, 4);
-    if (infoSize < 40) return true;  // the old 12-byte header holds 16-bit sizes only
-    if (got < sizeof header) return false;
+    if (infoSize < 40)
+        return true;  // the old 12-byte header holds 16-bit sizes only
+    if (got < sizeof header)
+        return false;
     const long long width = static_cast<std::int32_t>(readLittleEndian(header + 18, 4));
     const long long height = static_cast<std::int32_t>(readLittleEndian(header + 22, 4));
-    return width > 0 && width <= maxPictureSide && height != 0 && height >= -maxPictureSide &&
-           height <= maxPictureSide;
+    return width > 0 && width <= maxPictureSide && height != 0 && height >= -maxPictureSide && height <= maxPictureSide;
 }
 
-std::uint32_t readPixel(const std::uint8_t* p, int bytesPerPixel) {
+std::uint32_t readPixel(const std::uint8_t* p, int bytesPerPixel)
+{
     switch (bytesPerPixel) {
     case 2: {
         std::uint16_t v;
@@ -56,17 +63,20 @@ std::uint32_t readPixel(const std::uint8_t* p, int bytesPerPixel) {
 
 }  // namespace
 
-std::uint32_t SdlSurface::formatForDepth(int bitsPerPixel) {
+std::uint32_t SdlSurface::formatForDepth(int bitsPerPixel)
+{
     switch (bitsPerPixel) {
     case 16: return SDL_PIXELFORMAT_RGB565;
-    case 24: return SDL_PIXELFORMAT_BGR24;  // bytes B, G, R: the raw value is 0x00RRGGBB
-    case 32: return SDL_PIXELFORMAT_RGB888; // 0x00RRGGBB in one 32-bit word
+    case 24: return SDL_PIXELFORMAT_BGR24;   // bytes B, G, R: the raw value is 0x00RRGGBB
+    case 32: return SDL_PIXELFORMAT_RGB888;  // 0x00RRGGBB in one 32-bit word
     default: return SDL_PIXELFORMAT_UNKNOWN;
     }
 }
 
-std::unique_ptr<SdlSurface> SdlSurface::create(int width, int height, std::uint32_t pixelFormat) {
-    if (width <= 0 || height <= 0) return nullptr;
+std::unique_ptr<SdlSurface> SdlSurface::create(int width, int height, std::uint32_t pixelFormat)
+{
+    if (width <= 0 || height <= 0)
+        return nullptr;
     if (pixelFormat != SDL_PIXELFORMAT_RGB565 && pixelFormat != SDL_PIXELFORMAT_BGR24 &&
         pixelFormat != SDL_PIXELFORMAT_RGB888)
         return nullptr;
@@ -74,7 +84,8 @@ std::unique_ptr<SdlSurface> SdlSurface::create(int width, int height, std::uint3
                           ? 32
                           : static_cast<int>(SDL_BITSPERPIXEL(pixelFormat));
     SDL_Surface* plain = SDL_CreateRGBSurfaceWithFormat(0, width, height, depth, pixelFormat);
-    if (!plain) return nullptr;
+    if (!plain)
+        return nullptr;
     std::memset(plain->pixels, 0, static_cast<size_t>(plain->pitch) * plain->h);
     SDL_Surface* keyed =
         SDL_CreateRGBSurfaceWithFormatFrom(plain->pixels, width, height, depth, plain->pitch, pixelFormat);
@@ -90,7 +101,8 @@ std::unique_ptr<SdlSurface> SdlSurface::create(int width, int height, std::uint3
 
 SdlSurface::SdlSurface(SDL_Surface* plain, SDL_Surface* keyed) : surface(plain), keyedView(keyed) {}
 
-SdlSurface::~SdlSurface() {
+SdlSurface::~SdlSurface()
+{
     drawContext.reset();
     SDL_FreeSurface(keyedView);
     SDL_FreeSurface(surface);
@@ -100,33 +112,49 @@ int SdlSurface::getWidth() const { return surface->w; }
 int SdlSurface::getHeight() const { return surface->h; }
 int SdlSurface::getBitsPerPixel() const { return surface->format->BytesPerPixel * 8; }
 
-void SdlSurface::setColourKey(std::uint32_t low, std::uint32_t high) {
+void SdlSurface::setColourKey(std::uint32_t low, std::uint32_t high)
+{
     keyLow = low;
     keyHigh = high;
     SDL_SetColorKey(keyedView, SDL_TRUE, low);
 }
 
-bool SdlSurface::blit(Surface& from, const Rect& source, int x, int y, bool keyed) {
+bool SdlSurface::blit(Surface& from, const Rect& source, int x, int y, bool keyed)
+{
     auto* other = dynamic_cast<SdlSurface*>(&from);
-    if (!other || isBusy() || other->isBusy()) return false;
-    if (source.right < source.left || source.bottom < source.top) return false;
+    if (!other || isBusy() || other->isBusy())
+        return false;
+    if (source.right < source.left || source.bottom < source.top)
+        return false;
 
     // Cut the source to its own surface, then the destination to this one, moving the
     // other side along so each remaining pixel still lands where it would have.
     long long sl = source.left, st = source.top, sr = source.right, sb = source.bottom;
     long long dx = x, dy = y;
-    if (sl < 0) { dx -= sl; sl = 0; }
-    if (st < 0) { dy -= st; st = 0; }
+    if (sl < 0) {
+        dx -= sl;
+        sl = 0;
+    }
+    if (st < 0) {
+        dy -= st;
+        st = 0;
+    }
     sr = std::min<long long>(sr, other->getWidth());
     sb = std::min<long long>(sb, other->getHeight());
-    if (dx < 0) { sl -= dx; dx = 0; }
-    if (dy < 0) { st -= dy; dy = 0; }
+    if (dx < 0) {
+        sl -= dx;
+        dx = 0;
+    }
+    if (dy < 0) {
+        st -= dy;
+        dy = 0;
+    }
     sr = std::min(sr, sl + (getWidth() - dx));
     sb = std::min(sb, st + (getHeight() - dy));
-    if (sl >= sr || st >= sb) return true;  // nothing of it is visible
+    if (sl >= sr || st >= sb)
+        return true;  // nothing of it is visible
 
-    SDL_Rect part{static_cast<int>(sl), static_cast<int>(st), static_cast<int>(sr - sl),
-                   static_cast<int>(sb - st)};
+    SDL_Rect part{static_cast<int>(sl), static_cast<int>(st), static_cast<int>(sr - sl), static_cast<int>(sb - st)};
     SDL_Rect to{static_cast<int>(dx), static_cast<int>(dy), part.w, part.h};
 
     // A surface copied onto itself goes through a copy of the source part first, so that
@@ -135,15 +163,17 @@ bool SdlSurface::blit(Surface& from, const Rect& source, int x, int y, bool keye
     SDL_Surface* keyedSource = other->keyedView;
     SDL_Surface* scratch = nullptr;
     if (other == this) {
-        scratch = SDL_CreateRGBSurfaceWithFormat(0, part.w, part.h, surface->format->BitsPerPixel,
-                                                 surface->format->format);
-        if (!scratch) return false;
+        scratch =
+            SDL_CreateRGBSurfaceWithFormat(0, part.w, part.h, surface->format->BitsPerPixel, surface->format->format);
+        if (!scratch)
+            return false;
         SDL_SetSurfaceBlendMode(scratch, SDL_BLENDMODE_NONE);
         SDL_Rect whole{0, 0, part.w, part.h};
         SDL_LowerBlit(surface, &part, scratch, &whole);
         part = whole;
         plainSource = scratch;
-        if (keyed && keyLow == keyHigh) SDL_SetColorKey(scratch, SDL_TRUE, keyLow);
+        if (keyed && keyLow == keyHigh)
+            SDL_SetColorKey(scratch, SDL_TRUE, keyLow);
         keyedSource = scratch;
     }
 
@@ -155,14 +185,17 @@ bool SdlSurface::blit(Surface& from, const Rect& source, int x, int y, bool keye
     } else {
         done = blitKeyRange(plainSource, part, to, other->keyLow, other->keyHigh);
     }
-    if (scratch) SDL_FreeSurface(scratch);
+    if (scratch)
+        SDL_FreeSurface(scratch);
     return done;
 }
 
 // A keyed copy where every raw value from the source's key low to key high is skipped.
 bool SdlSurface::blitKeyRange(SDL_Surface* source, const SDL_Rect& from, const SDL_Rect& to, std::uint32_t low,
-                              std::uint32_t high) {
-    if (source->format->format != surface->format->format) return false;
+                              std::uint32_t high)
+{
+    if (source->format->format != surface->format->format)
+        return false;
     const int bpp = surface->format->BytesPerPixel;
     const auto* srcRow = static_cast<const std::uint8_t*>(source->pixels) +
                          static_cast<size_t>(from.y) * source->pitch + static_cast<size_t>(from.x) * bpp;
@@ -173,7 +206,8 @@ bool SdlSurface::blitKeyRange(SDL_Surface* source, const SDL_Rect& from, const S
         std::uint8_t* d = dstRow;
         for (int column = 0; column < from.w; ++column, s += bpp, d += bpp) {
             const std::uint32_t value = readPixel(s, bpp);
-            if (value < low || value > high) std::memcpy(d, s, bpp);
+            if (value < low || value > high)
+                std::memcpy(d, s, bpp);
         }
         srcRow += source->pitch;
         dstRow += surface->pitch;
@@ -181,20 +215,26 @@ bool SdlSurface::blitKeyRange(SDL_Surface* source, const SDL_Rect& from, const S
     return true;
 }
 
-bool SdlSurface::fill(const Rect& area, std::uint32_t pixel) {
-    if (isBusy()) return false;
+bool SdlSurface::fill(const Rect& area, std::uint32_t pixel)
+{
+    if (isBusy())
+        return false;
     const int left = std::max(area.left, 0), top = std::max(area.top, 0);
     const int right = std::min(area.right, getWidth()), bottom = std::min(area.bottom, getHeight());
-    if (left >= right || top >= bottom) return true;
+    if (left >= right || top >= bottom)
+        return true;
     SDL_Rect rect{left, top, right - left, bottom - top};
     return SDL_FillRect(surface, &rect, pixel) == 0;
 }
 
-bool SdlSurface::lock(const Rect& area, LockedPixels& out) {
-    if (isBusy()) return false;
+bool SdlSurface::lock(const Rect& area, LockedPixels& out)
+{
+    if (isBusy())
+        return false;
     if (area.left < 0 || area.top < 0 || area.right > getWidth() || area.bottom > getHeight() || area.isEmpty())
         return false;
-    if (SDL_LockSurface(surface) != 0) return false;
+    if (SDL_LockSurface(surface) != 0)
+        return false;
     locked = true;
     out.bits = static_cast<std::uint8_t*>(surface->pixels) + static_cast<size_t>(area.top) * surface->pitch +
                static_cast<size_t>(area.left) * surface->format->BytesPerPixel;
@@ -202,20 +242,26 @@ bool SdlSurface::lock(const Rect& area, LockedPixels& out) {
     return true;
 }
 
-bool SdlSurface::unlock() {
-    if (!locked) return false;
+bool SdlSurface::unlock()
+{
+    if (!locked)
+        return false;
     SDL_UnlockSurface(surface);
     locked = false;
     return true;
 }
 
-bool SdlSurface::loadPicture(const char* fileName) {
-    if (!fileName || isBusy() || !hasPlausibleBitmapHeader(fileName)) return false;
+bool SdlSurface::loadPicture(const char* fileName)
+{
+    if (!fileName || isBusy() || !hasPlausibleBitmapHeader(fileName))
+        return false;
     SDL_Surface* picture = SDL_LoadBMP(fileName);
-    if (!picture) return false;
+    if (!picture)
+        return false;
     SDL_Surface* converted = SDL_ConvertSurface(picture, surface->format, 0);
     SDL_FreeSurface(picture);
-    if (!converted) return false;
+    if (!converted)
+        return false;
     SDL_SetSurfaceBlendMode(converted, SDL_BLENDMODE_NONE);
     SDL_SetColorKey(converted, SDL_FALSE, 0);
     bool copied;
@@ -232,27 +278,35 @@ bool SdlSurface::loadPicture(const char* fileName) {
 
 // SDL's conversions may set the fourth byte of a 32-bit pixel; the game's raw values keep
 // it zero so that colour keys and comparisons see only red, green and blue.
-void SdlSurface::clearUnusedByte() {
-    if (surface->format->BytesPerPixel != 4) return;
+void SdlSurface::clearUnusedByte()
+{
+    if (surface->format->BytesPerPixel != 4)
+        return;
     for (int row = 0; row < surface->h; ++row) {
         auto* p = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) +
                                                    static_cast<size_t>(row) * surface->pitch);
-        for (int column = 0; column < surface->w; ++column) p[column] &= 0x00FFFFFFu;
+        for (int column = 0; column < surface->w; ++column)
+            p[column] &= 0x00FFFFFFu;
     }
 }
 
 bool SdlSurface::isLost() const { return lost; }
 
-bool SdlSurface::restore() {
-    if (!lost) return true;
+bool SdlSurface::restore()
+{
+    if (!lost)
+        return true;
     lost = false;
     std::memset(surface->pixels, 0, static_cast<size_t>(surface->pitch) * surface->h);
     return true;
 }
 
-DrawContext* SdlSurface::getDrawContext() {
-    if (drawContext) return drawContext.get();
-    if (lost || locked) return nullptr;
+DrawContext* SdlSurface::getDrawContext()
+{
+    if (drawContext)
+        return drawContext.get();
+    if (lost || locked)
+        return nullptr;
     drawContext = createDrawContext(surface);
     return drawContext.get();
 }

@@ -52,8 +52,8 @@ private:
                       std::uint32_t high);
     void clearUnusedByte();
 
-    SDL_Surface* surface;   // the pixels, blend mode none: blits are copies
-    SDL_Surface* keyedView; // the same pixels with SDL's colour key set to the key's low value
+    SDL_Surface* surface;    // the pixels, blend mode none: blits are copies
+    SDL_Surface* keyedView;  // the same pixels with SDL's colour key set to the key's low value
     std::uint32_t keyLow = 0;
     std::uint32_t keyHigh = 0;
     bool lost = false;

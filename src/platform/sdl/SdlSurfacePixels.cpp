@@ -79,12 +79,11 @@ void SurfacePixels::blend(int x, int y, std::uint32_t colour, std::uint32_t raw,
     auto mix = [&](int source, int destination) {
         return static_cast<Uint8>((source * coverage + destination * keep + 127) / 255);
     };
-    std::uint32_t mixed = SDL_MapRGB(surface->format, mix(static_cast<int>((colour >> 16) & 0xFF), red),
-                                     mix(static_cast<int>((colour >> 8) & 0xFF), green),
-                                     mix(static_cast<int>(colour & 0xFF), blue));
+    std::uint32_t mixed =
+        SDL_MapRGB(surface->format, mix(static_cast<int>((colour >> 16) & 0xFF), red),
+                   mix(static_cast<int>((colour >> 8) & 0xFF), green), mix(static_cast<int>(colour & 0xFF), blue));
     if (bytesPerPixel == 4) {
-        const std::uint32_t colourBits =
-            surface->format->Rmask | surface->format->Gmask | surface->format->Bmask;
+        const std::uint32_t colourBits = surface->format->Rmask | surface->format->Gmask | surface->format->Bmask;
         mixed = (mixed & colourBits) | (old & ~colourBits);
     }
     write(at, mixed);

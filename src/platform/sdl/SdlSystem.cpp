@@ -17,18 +17,22 @@ namespace {
 
 constexpr Uint32 subsystems = SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER;
 
-bool endsWithIgnoringCase(const std::string& text, const std::string& ending) {
-    if (text.size() < ending.size()) return false;
+bool endsWithIgnoringCase(const std::string& text, const std::string& ending)
+{
+    if (text.size() < ending.size())
+        return false;
     for (size_t i = 0; i < ending.size(); ++i) {
         const char a = text[text.size() - ending.size() + i];
         const char lower = a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a;
-        if (lower != ending[i]) return false;
+        if (lower != ending[i])
+            return false;
     }
     return true;
 }
 
 // A file:// address for an absolute path, with every byte outside the safe set escaped.
-std::string fileAddress(const std::filesystem::path& path) {
+std::string fileAddress(const std::filesystem::path& path)
+{
     static const char hex[] = "0123456789ABCDEF";
     std::string address = "file://";
     for (unsigned char c : path.string()) {
@@ -46,72 +50,94 @@ std::string fileAddress(const std::filesystem::path& path) {
 
 }  // namespace
 
-SdlSystem::SdlSystem(const Options& o) : options(o) {
+SdlSystem::SdlSystem(const Options& o) : options(o)
+{
     // Closing the window is the game's own business (a Close message); SDL's quit event is
     // left to termination requests.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     started = SDL_InitSubSystem(subsystems) == 0;
-    if (!started) std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
+    if (!started)
+        std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
 }
 
-SdlSystem::~SdlSystem() {
-    if (started) SDL_QuitSubSystem(subsystems);
-    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+SdlSystem::~SdlSystem()
+{
+    if (started)
+        SDL_QuitSubSystem(subsystems);
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+        SDL_Quit();
 }
 
-std::unique_ptr<Window> SdlSystem::createWindow(const WindowSettings& settings) {
-    if (!started) return nullptr;
+std::unique_ptr<Window> SdlSystem::createWindow(const WindowSettings& settings)
+{
+    if (!started)
+        return nullptr;
     // A window kept past the platform's end sends its Destroy nowhere.
     auto window = SdlWindow::create(settings, [this, token = std::weak_ptr<int>(alive)](SdlWindow& gone) {
-        if (token.expired()) return;
-        if (currentWindowId == gone.id()) currentWindowId = 0;
-        if (messageHandler) messageHandler(Message{MessageKind::Destroy, 0, 0, 0});
+        if (token.expired())
+            return;
+        if (currentWindowId == gone.id())
+            currentWindowId = 0;
+        if (messageHandler)
+            messageHandler(Message{MessageKind::Destroy, 0, 0, 0});
     });
-    if (window) currentWindowId = window->id();
+    if (window)
+        currentWindowId = window->id();
     return window;
 }
 
-std::unique_ptr<DisplayDevice> SdlSystem::createDisplayDevice(Window& window, int width, int height, int) {
+std::unique_ptr<DisplayDevice> SdlSystem::createDisplayDevice(Window& window, int width, int height, int)
+{
     // The desktop's mode is never changed, so the depth asked for a full-screen mode plays
     // no part: the surfaces take the layer's configured depth.
     auto* sdlWindow = dynamic_cast<SdlWindow*>(&window);
-    if (!sdlWindow) return nullptr;
+    if (!sdlWindow)
+        return nullptr;
     return SdlDisplayDevice::create(*sdlWindow, width, height, options.backSurfaceBits);
 }
 
-std::unique_ptr<SoundDevice> SdlSystem::createSoundDevice(Window*, const WaveFormat& primary) {
+std::unique_ptr<SoundDevice> SdlSystem::createSoundDevice(Window*, const WaveFormat& primary)
+{
     return sdl::createSoundDevice(primary);
 }
 
-std::string SdlSystem::settingsFolder() {
-    if (!options.settingsFolder.empty()) return options.settingsFolder;
+std::string SdlSystem::settingsFolder()
+{
+    if (!options.settingsFolder.empty())
+        return options.settingsFolder;
     char* folder = SDL_GetPrefPath("harrowdine", "Kelvary");
-    if (!folder) return {};
+    if (!folder)
+        return {};
     std::string result = folder;
     SDL_free(folder);
     return result;
 }
 
-std::unique_ptr<SettingsKey> SdlSystem::openSettings(const char* company, const char* product) {
-    const std::string keyPath =
-        std::string("Software\\") + (company ? company : "") + "\\" + (product ? product : "");
+std::unique_ptr<SettingsKey> SdlSystem::openSettings(const char* company, const char* product)
+{
+    const std::string keyPath = std::string("Software\\") + (company ? company : "") + "\\" + (product ? product : "");
     return FileSettingsKey::open(settingsFolder(), keyPath, std::exchange(interruptSave, false));
 }
 
 void SdlSystem::translate(const SDL_Event& event) { translator.translate(event, currentWindowId, queue); }
 
-void SdlSystem::pollEvents() {
-    if (!started) return;
+void SdlSystem::pollEvents()
+{
+    if (!started)
+        return;
     SDL_Event event;
-    while (SDL_PollEvent(&event)) translate(event);
+    while (SDL_PollEvent(&event))
+        translate(event);
 }
 
-bool SdlSystem::peekMessage() {
+bool SdlSystem::peekMessage()
+{
     pollEvents();
     return !queue.empty();
 }
 
-bool SdlSystem::getMessage(Message& message) {
+bool SdlSystem::getMessage(Message& message)
+{
     pollEvents();
     while (queue.empty()) {
         SDL_Event event;
@@ -127,14 +153,19 @@ bool SdlSystem::getMessage(Message& message) {
     return message.kind != MessageKind::Quit;
 }
 
-void SdlSystem::dispatchMessage(const Message& message) {
-    if (messageHandler) messageHandler(message);
+void SdlSystem::dispatchMessage(const Message& message)
+{
+    if (messageHandler)
+        messageHandler(message);
 }
 
-void SdlSystem::waitMessage(int timeoutMs) {
-    if (peekMessage()) return;
+void SdlSystem::waitMessage(int timeoutMs)
+{
+    if (peekMessage())
+        return;
     if (!started) {
-        if (timeoutMs > 0) SDL_Delay(static_cast<Uint32>(timeoutMs));
+        if (timeoutMs > 0)
+            SDL_Delay(static_cast<Uint32>(timeoutMs));
         return;
     }
     // Sleep in SDL until an event gives a message or the time is up; events that mean
@@ -145,10 +176,12 @@ void SdlSystem::waitMessage(int timeoutMs) {
         int got;
         if (timeoutMs < 0) {
             got = SDL_WaitEvent(&event);
-            if (!got) return;
+            if (!got)
+                return;
         } else {
             const Uint32 waited = SDL_GetTicks() - start;
-            if (waited >= static_cast<Uint32>(timeoutMs)) return;
+            if (waited >= static_cast<Uint32>(timeoutMs))
+                return;
             got = SDL_WaitEventTimeout(&event, timeoutMs - static_cast<int>(waited));
         }
         if (got) {
@@ -164,43 +197,54 @@ std::uint32_t SdlSystem::getMilliseconds() { return SDL_GetTicks(); }
 
 std::int64_t SdlSystem::getSecondsOfDay() { return static_cast<std::int64_t>(std::time(nullptr)); }
 
-bool SdlSystem::isHeadless() const {
+bool SdlSystem::isHeadless() const
+{
     const char* driver = started ? SDL_GetCurrentVideoDriver() : nullptr;
     return !driver || std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0;
 }
 
-void SdlSystem::showMessageBox(Window* owner, const char* caption, const char* text, MessageIcon icon) {
+void SdlSystem::showMessageBox(Window* owner, const char* caption, const char* text, MessageIcon icon)
+{
     caption = caption ? caption : "";
     text = text ? text : "";
     if (!isHeadless()) {
         auto* window = dynamic_cast<SdlWindow*>(owner);
         const Uint32 flags = icon == MessageIcon::Error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
-        if (SDL_ShowSimpleMessageBox(flags, caption, text, window ? window->handle() : nullptr) == 0) return;
+        if (SDL_ShowSimpleMessageBox(flags, caption, text, window ? window->handle() : nullptr) == 0)
+            return;
     }
     // No display to show it on: the text goes to standard error so a headless run never blocks.
     std::fprintf(stderr, "%s: %s\n", caption, text);
 }
 
-bool SdlSystem::openAddress(const std::string& address) {
+bool SdlSystem::openAddress(const std::string& address)
+{
     openedAddress = address;
-    if (isHeadless()) return true;  // nothing to launch into; the address is recorded
+    if (isHeadless())
+        return true;  // nothing to launch into; the address is recorded
     return SDL_OpenURL(address.c_str()) == 0;
 }
 
-bool SdlSystem::openWebPage(Window*, const char* address) {
-    if (!address || !*address) return false;
+bool SdlSystem::openWebPage(Window*, const char* address)
+{
+    if (!address || !*address)
+        return false;
     return openAddress(address);
 }
 
-bool SdlSystem::showHelp(Window*, const char* helpFile) {
-    if (!helpFile || !*helpFile) return false;
+bool SdlSystem::showHelp(Window*, const char* helpFile)
+{
+    if (!helpFile || !*helpFile)
+        return false;
     // There is no viewer for the compiled help here; its pages are shipped as HTML instead.
     namespace fs = std::filesystem;
     const fs::path file = endsWithIgnoringCase(helpFile, ".chm") ? fs::path("help") / "index.html" : fs::path(helpFile);
     std::error_code error;
-    if (!fs::is_regular_file(file, error)) return false;
+    if (!fs::is_regular_file(file, error))
+        return false;
     const fs::path absolute = fs::absolute(file, error);
-    if (error) return false;
+    if (error)
+        return false;
     return openAddress(fileAddress(absolute.lexically_normal()));
 }
 

@@ -36,8 +36,10 @@ public:
     // The display device drawing into this window; it gives up its renderer when the
     // window goes first.
     void attach(SdlDisplayDevice* device) { attached = device; }
-    void detach(SdlDisplayDevice* device) {
-        if (attached == device) attached = nullptr;
+    void detach(SdlDisplayDevice* device)
+    {
+        if (attached == device)
+            attached = nullptr;
     }
 
 private:

@@ -32,11 +32,14 @@ WAVEFORMATEX DirectSoundDevice::describe(const WaveFormat& format)
 
 std::unique_ptr<DirectSoundDevice> DirectSoundDevice::create(HWND window, const WaveFormat& primary)
 {
-    if (!window) return nullptr;
+    if (!window)
+        return nullptr;
     IDirectSound* device = nullptr;
-    if (DirectSoundCreate(nullptr, &device, nullptr) != DS_OK || !device) return nullptr;
+    if (DirectSoundCreate(nullptr, &device, nullptr) != DS_OK || !device)
+        return nullptr;
     std::unique_ptr<DirectSoundDevice> result(new DirectSoundDevice(device));
-    if (device->SetCooperativeLevel(window, DSSCL_PRIORITY) != DS_OK) return nullptr;
+    if (device->SetCooperativeLevel(window, DSSCL_PRIORITY) != DS_OK)
+        return nullptr;
 
     DSBUFFERDESC1 description = bufferDescription(DSBCAPS_PRIMARYBUFFER, 0, nullptr);
     IDirectSoundBuffer* primaryBuffer = nullptr;
@@ -54,20 +57,20 @@ DirectSoundDevice::~DirectSoundDevice() { device->Release(); }
 std::unique_ptr<SoundBuffer> DirectSoundDevice::createBuffer(const WaveFormat& format, std::uint32_t bytes,
                                                              bool looping)
 {
-    if (bytes == 0 || format.channels <= 0 || format.sampleRate <= 0 || format.bitsPerSample <= 0) return nullptr;
+    if (bytes == 0 || format.channels <= 0 || format.sampleRate <= 0 || format.bitsPerSample <= 0)
+        return nullptr;
     WAVEFORMATEX wave = describe(format);
-    DSBUFFERDESC1 description =
-        bufferDescription(looping ? DSBCAPS_GETCURRENTPOSITION2 : DSBCAPS_STATIC, bytes, &wave);
+    DSBUFFERDESC1 description = bufferDescription(looping ? DSBCAPS_GETCURRENTPOSITION2 : DSBCAPS_STATIC, bytes, &wave);
     IDirectSoundBuffer* buffer = nullptr;
-    if (device->CreateSoundBuffer(reinterpret_cast<DSBUFFERDESC*>(&description), &buffer, nullptr) != DS_OK ||
-        !buffer)
+    if (device->CreateSoundBuffer(reinterpret_cast<DSBUFFERDESC*>(&description), &buffer, nullptr) != DS_OK || !buffer)
         return nullptr;
     return std::make_unique<DirectSoundBuffer>(buffer, bytes);
 }
 
 DirectSoundBuffer::~DirectSoundBuffer()
 {
-    if (locked) buffer->Unlock(locked, 0, nullptr, 0);
+    if (locked)
+        buffer->Unlock(locked, 0, nullptr, 0);
     buffer->Release();
 }
 
@@ -75,7 +78,8 @@ bool DirectSoundBuffer::lock(std::uint8_t*& data, std::uint32_t& lockedBytes)
 {
     data = nullptr;
     lockedBytes = 0;
-    if (locked) return false;
+    if (locked)
+        return false;
     void* second = nullptr;
     DWORD secondLength = 0;
     if (buffer->Lock(0, 0, &locked, &lockedLength, &second, &secondLength, DSBLOCK_ENTIREBUFFER) != DS_OK) {
@@ -89,7 +93,8 @@ bool DirectSoundBuffer::lock(std::uint8_t*& data, std::uint32_t& lockedBytes)
 
 bool DirectSoundBuffer::unlock(std::uint32_t written)
 {
-    if (!locked) return false;
+    if (!locked)
+        return false;
     const DWORD length = written < lockedLength ? written : lockedLength;
     const bool done = buffer->Unlock(locked, length, nullptr, 0) == DS_OK;
     locked = nullptr;
@@ -97,11 +102,15 @@ bool DirectSoundBuffer::unlock(std::uint32_t written)
     return done;
 }
 
-bool DirectSoundBuffer::setPosition(std::uint32_t byteOffset) { return buffer->SetCurrentPosition(byteOffset) == DS_OK; }
+bool DirectSoundBuffer::setPosition(std::uint32_t byteOffset)
+{
+    return buffer->SetCurrentPosition(byteOffset) == DS_OK;
+}
 
 bool DirectSoundBuffer::play(bool looping)
 {
-    if (locked) return false;
+    if (locked)
+        return false;
     return buffer->Play(0, 0, looping ? DSBPLAY_LOOPING : 0) == DS_OK;
 }
 

@@ -16,35 +16,39 @@ bool describe(IDirectDrawSurface* surface, DDSURFACEDESC& description)
 // The picture from the program's resources, else from the file, scaled to width x height.
 HBITMAP loadBitmap(const char* fileName, int width, int height)
 {
-    HANDLE picture = LoadImageA(GetModuleHandleA(nullptr), fileName, IMAGE_BITMAP, width, height,
-                                LR_CREATEDIBSECTION);
+    HANDLE picture = LoadImageA(GetModuleHandleA(nullptr), fileName, IMAGE_BITMAP, width, height, LR_CREATEDIBSECTION);
     if (!picture)
-        picture = LoadImageA(nullptr, fileName, IMAGE_BITMAP, width, height,
-                             LR_CREATEDIBSECTION | LR_LOADFROMFILE);
+        picture = LoadImageA(nullptr, fileName, IMAGE_BITMAP, width, height, LR_CREATEDIBSECTION | LR_LOADFROMFILE);
     return static_cast<HBITMAP>(picture);
 }
 
 }  // namespace
 
 DisplaySurface::DisplaySurface(IDirectDrawSurface* s, int w, int h, int bits)
-    : surface(s), width(w), height(h), bitsPerPixel(bits) {}
+    : surface(s),
+      width(w),
+      height(h),
+      bitsPerPixel(bits)
+{}
 
 std::unique_ptr<DisplaySurface> DisplaySurface::adopt(IDirectDrawSurface* surface)
 {
-    if (!surface) return nullptr;
+    if (!surface)
+        return nullptr;
     DDSURFACEDESC description;
     if (!describe(surface, description)) {
         surface->Release();
         return nullptr;
     }
-    return std::unique_ptr<DisplaySurface>(new DisplaySurface(surface, static_cast<int>(description.dwWidth),
-                                                              static_cast<int>(description.dwHeight),
-                                                              static_cast<int>(description.ddpfPixelFormat.dwRGBBitCount)));
+    return std::unique_ptr<DisplaySurface>(
+        new DisplaySurface(surface, static_cast<int>(description.dwWidth), static_cast<int>(description.dwHeight),
+                           static_cast<int>(description.ddpfPixelFormat.dwRGBBitCount)));
 }
 
 std::unique_ptr<DisplaySurface> DisplaySurface::createOffScreen(IDirectDraw* device, int width, int height)
 {
-    if (!device || width <= 0 || height <= 0) return nullptr;
+    if (!device || width <= 0 || height <= 0)
+        return nullptr;
     DDSURFACEDESC description{};
     description.dwSize = sizeof description;
     description.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
@@ -52,14 +56,16 @@ std::unique_ptr<DisplaySurface> DisplaySurface::createOffScreen(IDirectDraw* dev
     description.dwWidth = static_cast<DWORD>(width);
     description.dwHeight = static_cast<DWORD>(height);
     IDirectDrawSurface* surface = nullptr;
-    if (device->CreateSurface(&description, &surface, nullptr) != DD_OK) return nullptr;
+    if (device->CreateSurface(&description, &surface, nullptr) != DD_OK)
+        return nullptr;
     return adopt(surface);
 }
 
 DisplaySurface::~DisplaySurface()
 {
     releaseDrawContext();
-    if (lockedBits) surface->Unlock(lockedBits);
+    if (lockedBits)
+        surface->Unlock(lockedBits);
     surface->Release();
 }
 
@@ -72,22 +78,37 @@ void DisplaySurface::setColourKey(std::uint32_t low, std::uint32_t high)
 bool DisplaySurface::blit(Surface& from, const Rect& source, int x, int y, bool keyed)
 {
     auto* other = dynamic_cast<DisplaySurface*>(&from);
-    if (!other || isBusy() || other->isBusy()) return false;
-    if (source.right < source.left || source.bottom < source.top) return false;
+    if (!other || isBusy() || other->isBusy())
+        return false;
+    if (source.right < source.left || source.bottom < source.top)
+        return false;
 
     // Cut the source to its surface and the destination to this one, moving the other side
     // along, so that no rectangle the driver sees lies outside its surface.
     long long sl = source.left, st = source.top, sr = source.right, sb = source.bottom;
     long long dx = x, dy = y;
-    if (sl < 0) { dx -= sl; sl = 0; }
-    if (st < 0) { dy -= st; st = 0; }
+    if (sl < 0) {
+        dx -= sl;
+        sl = 0;
+    }
+    if (st < 0) {
+        dy -= st;
+        st = 0;
+    }
     sr = std::min<long long>(sr, other->width);
     sb = std::min<long long>(sb, other->height);
-    if (dx < 0) { sl -= dx; dx = 0; }
-    if (dy < 0) { st -= dy; dy = 0; }
+    if (dx < 0) {
+        sl -= dx;
+        dx = 0;
+    }
+    if (dy < 0) {
+        st -= dy;
+        dy = 0;
+    }
     sr = std::min(sr, sl + (width - dx));
     sb = std::min(sb, st + (height - dy));
-    if (sl >= sr || st >= sb) return true;  // nothing of it is visible
+    if (sl >= sr || st >= sb)
+        return true;  // nothing of it is visible
 
     RECT sourceRect{static_cast<LONG>(sl), static_cast<LONG>(st), static_cast<LONG>(sr), static_cast<LONG>(sb)};
     RECT target{static_cast<LONG>(dx), static_cast<LONG>(dy), static_cast<LONG>(dx + (sr - sl)),
@@ -98,10 +119,12 @@ bool DisplaySurface::blit(Surface& from, const Rect& source, int x, int y, bool 
 
 bool DisplaySurface::fill(const Rect& area, std::uint32_t pixel)
 {
-    if (isBusy()) return false;
+    if (isBusy())
+        return false;
     const int left = std::max(area.left, 0), top = std::max(area.top, 0);
     const int right = std::min(area.right, width), bottom = std::min(area.bottom, height);
-    if (left >= right || top >= bottom) return true;
+    if (left >= right || top >= bottom)
+        return true;
     RECT target{left, top, right, bottom};
     DDBLTFX effects{};
     effects.dwSize = sizeof effects;
@@ -111,12 +134,15 @@ bool DisplaySurface::fill(const Rect& area, std::uint32_t pixel)
 
 bool DisplaySurface::lock(const Rect& area, LockedPixels& out)
 {
-    if (isBusy()) return false;
-    if (area.left < 0 || area.top < 0 || area.right > width || area.bottom > height || area.isEmpty()) return false;
+    if (isBusy())
+        return false;
+    if (area.left < 0 || area.top < 0 || area.right > width || area.bottom > height || area.isEmpty())
+        return false;
     RECT rect{area.left, area.top, area.right, area.bottom};
     DDSURFACEDESC description{};
     description.dwSize = sizeof description;
-    if (surface->Lock(&rect, &description, DDLOCK_WAIT | DDLOCK_SURFACEMEMORYPTR, nullptr) != DD_OK) return false;
+    if (surface->Lock(&rect, &description, DDLOCK_WAIT | DDLOCK_SURFACEMEMORYPTR, nullptr) != DD_OK)
+        return false;
     lockedBits = description.lpSurface;
     // The pointer is the locked rectangle's top-left pixel; rows may be wider than the surface.
     out.bits = static_cast<std::uint8_t*>(description.lpSurface);
@@ -126,7 +152,8 @@ bool DisplaySurface::lock(const Rect& area, LockedPixels& out)
 
 bool DisplaySurface::unlock()
 {
-    if (!lockedBits) return false;
+    if (!lockedBits)
+        return false;
     const bool done = surface->Unlock(lockedBits) == DD_OK;
     lockedBits = nullptr;
     return done;
@@ -134,9 +161,11 @@ bool DisplaySurface::unlock()
 
 bool DisplaySurface::loadPicture(const char* fileName)
 {
-    if (!fileName || isBusy()) return false;
+    if (!fileName || isBusy())
+        return false;
     HBITMAP picture = loadBitmap(fileName, width, height);
-    if (!picture) return false;
+    if (!picture)
+        return false;
     HDC target = nullptr;
     if (surface->GetDC(&target) != DD_OK) {
         DeleteObject(picture);
@@ -151,7 +180,8 @@ bool DisplaySurface::loadPicture(const char* fileName)
     }
     DeleteObject(picture);
     surface->ReleaseDC(target);
-    if (memory) DeleteDC(memory);
+    if (memory)
+        DeleteDC(memory);
     return copied;
 }
 
@@ -161,8 +191,10 @@ bool DisplaySurface::restore() { return surface->Restore() == DD_OK; }
 
 DrawContext* DisplaySurface::getDrawContext()
 {
-    if (drawContext) return drawContext.get();
-    if (lockedBits) return nullptr;  // a locked surface gives no device context
+    if (drawContext)
+        return drawContext.get();
+    if (lockedBits)
+        return nullptr;  // a locked surface gives no device context
     if (surface->GetDC(&deviceContext) != DD_OK) {
         deviceContext = nullptr;
         return nullptr;
@@ -173,7 +205,8 @@ DrawContext* DisplaySurface::getDrawContext()
 
 void DisplaySurface::releaseDrawContext()
 {
-    if (!drawContext) return;
+    if (!drawContext)
+        return;
     drawContext.reset();  // puts the context's own pen and font back first
     surface->ReleaseDC(deviceContext);
     deviceContext = nullptr;

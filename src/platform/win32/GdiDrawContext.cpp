@@ -3,7 +3,10 @@
 namespace platform::win32 {
 
 GdiDrawContext::GdiDrawContext(HDC dc)
-    : context(dc), ownPen(GetCurrentObject(dc, OBJ_PEN)), ownFont(GetCurrentObject(dc, OBJ_FONT)) {}
+    : context(dc),
+      ownPen(GetCurrentObject(dc, OBJ_PEN)),
+      ownFont(GetCurrentObject(dc, OBJ_FONT))
+{}
 
 GdiDrawContext::~GdiDrawContext()
 {
@@ -19,7 +22,8 @@ COLORREF GdiDrawContext::toColorRef(std::uint32_t colour)
 std::unique_ptr<Pen> GdiDrawContext::createPen(int width, std::uint32_t colour)
 {
     HPEN pen = CreatePen(PS_SOLID, width, toColorRef(colour));
-    if (!pen) return nullptr;
+    if (!pen)
+        return nullptr;
     return std::make_unique<GdiPen>(pen);
 }
 
@@ -40,9 +44,10 @@ void GdiDrawContext::drawLine(int x1, int y1, int x2, int y2)
 
 std::unique_ptr<Font> GdiDrawContext::createFont(const char* faceName, int height)
 {
-    HFONT font = CreateFontA(height, 0, 0, 0, 0, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0,
-                             VARIABLE_PITCH | FF_SWISS, faceName ? faceName : "Arial");
-    if (!font) return nullptr;
+    HFONT font = CreateFontA(height, 0, 0, 0, 0, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, VARIABLE_PITCH | FF_SWISS,
+                             faceName ? faceName : "Arial");
+    if (!font)
+        return nullptr;
     return std::make_unique<GdiFont>(font);
 }
 
@@ -63,10 +68,13 @@ void GdiDrawContext::setTextColour(std::uint32_t colour)
 
 void GdiDrawContext::drawText(const Rect& box, TextAlign align, const char* text, int length)
 {
-    if (!text || length <= 0) return;
+    if (!text || length <= 0)
+        return;
     UINT format = DT_LEFT;
-    if (align == TextAlign::Centre) format = DT_CENTER;
-    else if (align == TextAlign::Right) format = DT_RIGHT;
+    if (align == TextAlign::Centre)
+        format = DT_CENTER;
+    else if (align == TextAlign::Right)
+        format = DT_RIGHT;
     // Players' names may hold "&": it is drawn as it is, not taken as a mnemonic marker.
     format |= DT_NOPREFIX;
     RECT rect{box.left, box.top, box.right, box.bottom};
@@ -76,9 +84,11 @@ void GdiDrawContext::drawText(const Rect& box, TextAlign align, const char* text
 bool GdiDrawContext::measureText(const char* text, int length, int& width, int& height)
 {
     width = height = 0;
-    if (!text || length < 0) return false;
+    if (!text || length < 0)
+        return false;
     SIZE size{};
-    if (!GetTextExtentPoint32A(context, text, length, &size)) return false;
+    if (!GetTextExtentPoint32A(context, text, length, &size))
+        return false;
     width = static_cast<int>(size.cx);
     height = static_cast<int>(size.cy);
     return true;

@@ -31,7 +31,8 @@ Win32System::Win32System() = default;
 Win32System::~Win32System()
 {
     *handler = nullptr;
-    if (helpControl) FreeLibrary(helpControl);
+    if (helpControl)
+        FreeLibrary(helpControl);
 }
 
 void Win32System::setMessageHandler(MessageHandler h) { *handler = std::move(h); }
@@ -41,11 +42,11 @@ std::unique_ptr<Window> Win32System::createWindow(const WindowSettings& settings
     return Win32Window::create(settings, handler);
 }
 
-std::unique_ptr<DisplayDevice> Win32System::createDisplayDevice(Window& window, int width, int height,
-                                                                int bitsPerPixel)
+std::unique_ptr<DisplayDevice> Win32System::createDisplayDevice(Window& window, int width, int height, int bitsPerPixel)
 {
     auto* own = dynamic_cast<Win32Window*>(&window);
-    if (!own) return nullptr;
+    if (!own)
+        return nullptr;
     return DirectDrawDevice::create(own->handle(), own->isFullScreen(), width, height, bitsPerPixel);
 }
 
@@ -96,12 +97,14 @@ void Win32System::dispatchMessage(const Message& message)
         return;
     }
     // A message that never went through the queue goes straight to the game.
-    if (*handler) (*handler)(message);
+    if (*handler)
+        (*handler)(message);
 }
 
 void Win32System::waitMessage(int timeoutMs)
 {
-    if (peekMessage()) return;
+    if (peekMessage())
+        return;
     const DWORD timeout = timeoutMs < 0 ? INFINITE : static_cast<DWORD>(timeoutMs);
     MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout, QS_ALLINPUT);
 }
@@ -110,12 +113,14 @@ void Win32System::postQuitMessage(int exitCode) { PostQuitMessage(exitCode); }
 
 void Win32System::beginTimerPeriod()
 {
-    if (!timerRaised) timerRaised = timeBeginPeriod(1) == TIMERR_NOERROR;
+    if (!timerRaised)
+        timerRaised = timeBeginPeriod(1) == TIMERR_NOERROR;
 }
 
 void Win32System::endTimerPeriod()
 {
-    if (timerRaised) timeEndPeriod(1);
+    if (timerRaised)
+        timeEndPeriod(1);
     timerRaised = false;
 }
 
@@ -131,20 +136,25 @@ void Win32System::showMessageBox(Window* owner, const char* caption, const char*
 
 bool Win32System::openWebPage(Window* owner, const char* address)
 {
-    if (!address || !*address) return false;
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(handleOf(owner), "open", address, nullptr, nullptr,
-                                                                SW_SHOW));
+    if (!address || !*address)
+        return false;
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteA(handleOf(owner), "open", address, nullptr, nullptr, SW_SHOW));
     return result > 32;
 }
 
 bool Win32System::showHelp(Window* owner, const char* helpFile)
 {
-    if (!helpFile || !*helpFile) return false;
-    if (!helpControl) helpControl = LoadLibraryA("hhctrl.ocx");
-    if (!helpControl) return false;
+    if (!helpFile || !*helpFile)
+        return false;
+    if (!helpControl)
+        helpControl = LoadLibraryA("hhctrl.ocx");
+    if (!helpControl)
+        return false;
     const auto htmlHelp =
         reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(helpControl, "HtmlHelpA")));
-    if (!htmlHelp) return false;
+    if (!htmlHelp)
+        return false;
     return htmlHelp(handleOf(owner), helpFile, displayTableOfContents, 0) != nullptr;
 }
 

@@ -43,7 +43,7 @@ public:
 private:
     // Windows hold a weak reference: one that outlives the platform sends its messages nowhere.
     std::shared_ptr<MessageHandler> handler = std::make_shared<MessageHandler>();
-    MSG taken{};          // the message getMessage took, until it is dispatched
+    MSG taken{};  // the message getMessage took, until it is dispatched
     bool hasTaken = false;
     bool timerRaised = false;
     HMODULE helpControl = nullptr;  // the HTML Help control, loaded on first use

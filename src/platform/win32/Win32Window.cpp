@@ -16,9 +16,12 @@ Message pointerMessage(MessageKind kind, LPARAM lParam, int value)
 int buttonsHeld(WPARAM wParam)
 {
     int buttons = 0;
-    if (wParam & MK_LBUTTON) buttons |= 1;
-    if (wParam & MK_RBUTTON) buttons |= 2;
-    if (wParam & MK_MBUTTON) buttons |= 4;
+    if (wParam & MK_LBUTTON)
+        buttons |= 1;
+    if (wParam & MK_RBUTTON)
+        buttons |= 2;
+    if (wParam & MK_MBUTTON)
+        buttons |= 4;
     return buttons;
 }
 
@@ -54,9 +57,10 @@ std::unique_ptr<Win32Window> Win32Window::create(const WindowSettings& settings,
     }
     // The object rides along in the creation parameters, so messages sent during creation
     // already reach the game.
-    HWND window = CreateWindowExA(exStyle, className, settings.title ? settings.title : "", style, x, y, width,
-                                  height, nullptr, nullptr, instance, result.get());
-    if (!window) return nullptr;
+    HWND window = CreateWindowExA(exStyle, className, settings.title ? settings.title : "", style, x, y, width, height,
+                                  nullptr, nullptr, instance, result.get());
+    if (!window)
+        return nullptr;
     result->window = window;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
@@ -65,23 +69,27 @@ std::unique_ptr<Win32Window> Win32Window::create(const WindowSettings& settings,
 
 Win32Window::~Win32Window()
 {
-    if (window) DestroyWindow(window);
+    if (window)
+        DestroyWindow(window);
 }
 
 void Win32Window::fitToClient(int width, int height)
 {
-    if (fullScreen || !window) return;
+    if (fullScreen || !window)
+        return;
     RECT wanted{0, 0, width, height};
     AdjustWindowRect(&wanted, framedStyle, FALSE);
     RECT current;
-    if (!GetWindowRect(window, &current)) return;
+    if (!GetWindowRect(window, &current))
+        return;
     MoveWindow(window, current.left, current.top, wanted.right - wanted.left, wanted.bottom - wanted.top, TRUE);
 }
 
 bool Win32Window::deliver(const Message& message) const
 {
     const auto target = handler.lock();
-    if (!target || !*target) return false;
+    if (!target || !*target)
+        return false;
     (*target)(message);
     return true;
 }
@@ -93,40 +101,29 @@ LRESULT CALLBACK Win32Window::windowProcedure(HWND window, UINT message, WPARAM 
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
     auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    if (!self)
+        return DefWindowProcA(window, message, wParam, lParam);
 
     switch (message) {
     case WM_CLOSE:
         // The game closes the window itself; without a listener Windows does it.
-        if (self->deliver(Message{MessageKind::Close, 0, 0, 0})) return 0;
+        if (self->deliver(Message{MessageKind::Close, 0, 0, 0}))
+            return 0;
         break;
     case WM_DESTROY:
         self->deliver(Message{MessageKind::Destroy, 0, 0, 0});
         // The object may be going away: no later message may reach it.
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         return 0;
-    case WM_SIZE:
-        self->deliver(Message{MessageKind::Size, wParam == SIZE_MINIMIZED ? 1 : 0, 0, 0});
-        return 0;
-    case WM_KEYDOWN:
-        self->deliver(Message{MessageKind::KeyDown, static_cast<int>(wParam), 0, 0});
-        return 0;
-    case WM_KEYUP:
-        self->deliver(Message{MessageKind::KeyUp, static_cast<int>(wParam), 0, 0});
-        return 0;
-    case WM_CHAR:
-        self->deliver(Message{MessageKind::Char, static_cast<int>(wParam), 0, 0});
-        return 0;
-    case WM_MOUSEMOVE:
-        self->deliver(pointerMessage(MessageKind::MouseMove, lParam, 0));
-        return 0;
+    case WM_SIZE: self->deliver(Message{MessageKind::Size, wParam == SIZE_MINIMIZED ? 1 : 0, 0, 0}); return 0;
+    case WM_KEYDOWN: self->deliver(Message{MessageKind::KeyDown, static_cast<int>(wParam), 0, 0}); return 0;
+    case WM_KEYUP: self->deliver(Message{MessageKind::KeyUp, static_cast<int>(wParam), 0, 0}); return 0;
+    case WM_CHAR: self->deliver(Message{MessageKind::Char, static_cast<int>(wParam), 0, 0}); return 0;
+    case WM_MOUSEMOVE: self->deliver(pointerMessage(MessageKind::MouseMove, lParam, 0)); return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        self->deliver(pointerMessage(MessageKind::ButtonDown, lParam, buttonsHeld(wParam)));
-        return 0;
-    default:
-        break;
+    case WM_MBUTTONDOWN: self->deliver(pointerMessage(MessageKind::ButtonDown, lParam, buttonsHeld(wParam))); return 0;
+    default: break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

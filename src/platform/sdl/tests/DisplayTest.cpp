@@ -13,7 +13,8 @@ protected:
     SDL_Window* handle() { return dynamic_cast<SdlWindow&>(*display.window).handle(); }
 
     // The colour the window shows at a point of its logical screen, read back from the renderer.
-    std::uint32_t shownAt(int x, int y) {
+    std::uint32_t shownAt(int x, int y)
+    {
         std::uint32_t pixel = 0xDEADBEEF;
         SDL_Rect point{x, y, 1, 1};
         SDL_RenderReadPixels(SDL_GetRenderer(handle()), &point, SDL_PIXELFORMAT_RGB888, &pixel, 4);
@@ -23,7 +24,8 @@ protected:
     Display display{GetParam()};
 };
 
-TEST_P(DisplayTest, PresentShowsTheBackSurfaceExactlyAndKeepsTheVisibleCopy) {
+TEST_P(DisplayTest, PresentShowsTheBackSurfaceExactlyAndKeepsTheVisibleCopy)
+{
     ASSERT_TRUE(display.ready());
     Surface& back = *display.device->getBackSurface();
     EXPECT_EQ(back.getWidth() * 1000 + back.getHeight(), 800600);
@@ -47,7 +49,8 @@ TEST_P(DisplayTest, PresentShowsTheBackSurfaceExactlyAndKeepsTheVisibleCopy) {
     EXPECT_EQ(pixelAt(*display.device->getPrimarySurface(), 0, 0), rawColour(bits(), 0xFF0000));
 }
 
-TEST_P(DisplayTest, ProvokedAndRealFaultsMakePresentFail) {
+TEST_P(DisplayTest, ProvokedAndRealFaultsMakePresentFail)
+{
     ASSERT_TRUE(display.ready());
     failPresents(*display.device, 2);
     EXPECT_FALSE(display.device->present());
@@ -79,10 +82,12 @@ TEST_P(DisplayTest, ProvokedAndRealFaultsMakePresentFail) {
 }
 
 // A switch between window and full screen, step by step as the game does it.
-TEST_P(DisplayTest, TheDisplayIsBuiltAgainInTheOtherModeAndWorksThere) {
+TEST_P(DisplayTest, TheDisplayIsBuiltAgainInTheOtherModeAndWorksThere)
+{
     ASSERT_TRUE(display.ready());
     int destroyed = 0;
-    display.platform->setMessageHandler([&destroyed](const Message& m) { destroyed += m.kind == MessageKind::Destroy; });
+    display.platform->setMessageHandler(
+        [&destroyed](const Message& m) { destroyed += m.kind == MessageKind::Destroy; });
     for (bool fullScreen : {true, false}) {
         display.device->releaseSurfaces();
         display.device.reset();
@@ -98,7 +103,8 @@ TEST_P(DisplayTest, TheDisplayIsBuiltAgainInTheOtherModeAndWorksThere) {
         ASSERT_TRUE(display.device->present());
         EXPECT_EQ(shownAt(400, 300), 0xFFFFFFu);
         SDL_Event close{};
-        close.window = SDL_WindowEvent{SDL_WINDOWEVENT, 0, SDL_GetWindowID(handle()), SDL_WINDOWEVENT_CLOSE, 0, 0, 0, 0, 0};
+        close.window =
+            SDL_WindowEvent{SDL_WINDOWEVENT, 0, SDL_GetWindowID(handle()), SDL_WINDOWEVENT_CLOSE, 0, 0, 0, 0, 0};
         SDL_PushEvent(&close);
         Message m;
         ASSERT_TRUE(display.platform->peekMessage() && display.platform->getMessage(m));
@@ -108,10 +114,14 @@ TEST_P(DisplayTest, TheDisplayIsBuiltAgainInTheOtherModeAndWorksThere) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, DisplayTest, ::testing::Values(16, 24, 32),
-                         [](const ::testing::TestParamInfo<int>& depth) { return std::to_string(depth.param) + "bits"; });
+                         [](const ::testing::TestParamInfo<int>& depth) {
+                             return std::to_string(depth.param) + "bits";
+                         });
 
-TEST(DisplayDepthTest, DepthsTheGameCannotUseAreRefusedAndZeroTakesTheDisplays) {
-    for (int bits : {8, 15, 31}) EXPECT_FALSE(Display(bits).ready()) << bits;
+TEST(DisplayDepthTest, DepthsTheGameCannotUseAreRefusedAndZeroTakesTheDisplays)
+{
+    for (int bits : {8, 15, 31})
+        EXPECT_FALSE(Display(bits).ready()) << bits;
     Display own(0);
     ASSERT_TRUE(own.ready());
     EXPECT_EQ(own.device->getBackSurface()->getBitsPerPixel(), 32);  // the dummy desktop's depth

@@ -16,44 +16,55 @@ constexpr auto Down = MessageKind::KeyDown, Up = MessageKind::KeyUp, Char = Mess
 
 class MessageTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(display.ready());
         drain();  // whatever the window's creation queued
     }
     std::uint32_t id() const { return dynamic_cast<SdlWindow&>(*display.window).id(); }
 
-    std::vector<Message> drain() {
+    std::vector<Message> drain()
+    {
         std::vector<Message> messages;
         Message m;
-        while (display.platform->peekMessage() && display.platform->getMessage(m)) messages.push_back(m);
+        while (display.platform->peekMessage() && display.platform->getMessage(m))
+            messages.push_back(m);
         return messages;
     }
-    Got kindsAndValues() {
+    Got kindsAndValues()
+    {
         Got out;
-        for (const auto& m : drain()) out.emplace_back(m.kind, m.value);
+        for (const auto& m : drain())
+            out.emplace_back(m.kind, m.value);
         return out;
     }
 
-    void key(Uint32 type, SDL_Keycode sym, SDL_Scancode place = SDL_SCANCODE_UNKNOWN, bool repeat = false) {
+    void key(Uint32 type, SDL_Keycode sym, SDL_Scancode place = SDL_SCANCODE_UNKNOWN, bool repeat = false)
+    {
         SDL_Event e{};
         e.type = type;
         e.key = SDL_KeyboardEvent{type, 0, id(), 0, repeat, 0, 0, SDL_Keysym{place, sym, 0, 0}};
         SDL_PushEvent(&e);
     }
-    void text(const char* utf8) {
+    void text(const char* utf8)
+    {
         SDL_Event e{};
         e.type = SDL_TEXTINPUT;
         SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
         SDL_PushEvent(&e);
     }
-    void mouse(Uint32 type, Uint8 button, int x, int y) {
+    void mouse(Uint32 type, Uint8 button, int x, int y)
+    {
         SDL_Event e{};
         e.type = type;
-        if (type == SDL_MOUSEMOTION) e.motion = SDL_MouseMotionEvent{type, 0, id(), 0, 0, x, y, 0, 0};
-        else e.button = SDL_MouseButtonEvent{type, 0, id(), 0, button, 0, 1, 0, x, y};
+        if (type == SDL_MOUSEMOTION)
+            e.motion = SDL_MouseMotionEvent{type, 0, id(), 0, 0, x, y, 0, 0};
+        else
+            e.button = SDL_MouseButtonEvent{type, 0, id(), 0, button, 0, 1, 0, x, y};
         SDL_PushEvent(&e);
     }
-    void windowEvent(Uint8 what, std::uint32_t windowId) {
+    void windowEvent(Uint8 what, std::uint32_t windowId)
+    {
         SDL_Event e{};
         e.type = SDL_WINDOWEVENT;
         e.window.windowID = windowId;
@@ -64,13 +75,14 @@ protected:
     Display display{32};
 };
 
-TEST_F(MessageTest, KeysArriveAsWindowsVirtualKeyCodes) {
+TEST_F(MessageTest, KeysArriveAsWindowsVirtualKeyCodes)
+{
     const std::vector<std::pair<SDL_Keycode, int>> table = {
-        {SDLK_BACKSPACE, 8}, {SDLK_TAB, 9},       {SDLK_RETURN, 13}, {SDLK_KP_ENTER, 13}, {SDLK_RSHIFT, 16},
-        {SDLK_RCTRL, 17},    {SDLK_LALT, 18},     {SDLK_ESCAPE, 27}, {SDLK_SPACE, 32},    {SDLK_PAGEUP, 33},
-        {SDLK_HOME, 36},     {SDLK_LEFT, 37},     {SDLK_DOWN, 40},   {SDLK_INSERT, 45},   {SDLK_DELETE, 46},
-        {SDLK_0, 48},        {SDLK_9, 57},        {SDLK_a, 65},      {SDLK_z, 90},        {SDLK_KP_0, 96},
-        {SDLK_KP_9, 105},    {SDLK_F1, 112},      {SDLK_F12, 123},   {SDLK_MINUS, 189}};
+        {SDLK_BACKSPACE, 8}, {SDLK_TAB, 9},   {SDLK_RETURN, 13}, {SDLK_KP_ENTER, 13}, {SDLK_RSHIFT, 16},
+        {SDLK_RCTRL, 17},    {SDLK_LALT, 18}, {SDLK_ESCAPE, 27}, {SDLK_SPACE, 32},    {SDLK_PAGEUP, 33},
+        {SDLK_HOME, 36},     {SDLK_LEFT, 37}, {SDLK_DOWN, 40},   {SDLK_INSERT, 45},   {SDLK_DELETE, 46},
+        {SDLK_0, 48},        {SDLK_9, 57},    {SDLK_a, 65},      {SDLK_z, 90},        {SDLK_KP_0, 96},
+        {SDLK_KP_9, 105},    {SDLK_F1, 112},  {SDLK_F12, 123},   {SDLK_MINUS, 189}};
     Got expected;
     for (const auto& [sym, code] : table) {
         key(SDL_KEYUP, sym);
@@ -82,27 +94,54 @@ TEST_F(MessageTest, KeysArriveAsWindowsVirtualKeyCodes) {
     EXPECT_EQ(kindsAndValues(), expected);
 }
 
-TEST_F(MessageTest, ControlKeysTypeTheirCharacterAfterEveryKeyDown) {
+TEST_F(MessageTest, ControlKeysTypeTheirCharacterAfterEveryKeyDown)
+{
     key(SDL_KEYDOWN, SDLK_BACKSPACE);
     key(SDL_KEYDOWN, SDLK_BACKSPACE, SDL_SCANCODE_UNKNOWN, true);  // auto-repeat
     key(SDL_KEYUP, SDLK_BACKSPACE);
-    for (SDL_Keycode sym : {SDLK_TAB, SDLK_RETURN, SDLK_ESCAPE, SDLK_a, SDLK_DELETE}) key(SDL_KEYDOWN, sym);
-    EXPECT_EQ(kindsAndValues(), (Got{{Down, 8}, {Char, 8}, {Down, 8}, {Char, 8}, {Up, 8}, {Down, 9}, {Char, 9},
-                                     {Down, 13}, {Char, 13}, {Down, 27}, {Char, 27}, {Down, 65}, {Down, 46}}));
+    for (SDL_Keycode sym : {SDLK_TAB, SDLK_RETURN, SDLK_ESCAPE, SDLK_a, SDLK_DELETE})
+        key(SDL_KEYDOWN, sym);
+    EXPECT_EQ(kindsAndValues(), (Got{{Down, 8},
+                                     {Char, 8},
+                                     {Down, 8},
+                                     {Char, 8},
+                                     {Up, 8},
+                                     {Down, 9},
+                                     {Char, 9},
+                                     {Down, 13},
+                                     {Char, 13},
+                                     {Down, 27},
+                                     {Char, 27},
+                                     {Down, 65},
+                                     {Down, 46}}));
 }
 
-TEST_F(MessageTest, TypedTextGivesOneCharacterEachAndNothingForeignLooksLikeAscii) {
+TEST_F(MessageTest, TypedTextGivesOneCharacterEachAndNothingForeignLooksLikeAscii)
+{
     text("aZ~ 0");
-    text("\xC3\xA9");          // e acute: its Latin-1 code
-    text("\xC5\x81");          // U+0141, whose low byte alone would read as 'A'
+    text("\xC3\xA9");  // e acute: its Latin-1 code
+    text("\xC5\x81");  // U+0141, whose low byte alone would read as 'A'
     text("\xE2\x82\xAC\xF0\x9F\x98\x80");
-    text("\xFF" "b\x01\x7F" "c\xC3");  // broken UTF-8 and control characters
-    EXPECT_EQ(kindsAndValues(), (Got{{Char, 'a'}, {Char, 'Z'}, {Char, '~'}, {Char, ' '}, {Char, '0'}, {Char, 0xE9},
-                                     {Char, 0xBF}, {Char, 0xBF}, {Char, 0xBF}, {Char, 0xBF}, {Char, 'b'},
-                                     {Char, 'c'}, {Char, 0xBF}}));
+    text("\xFF"
+         "b\x01\x7F"
+         "c\xC3");  // broken UTF-8 and control characters
+    EXPECT_EQ(kindsAndValues(), (Got{{Char, 'a'},
+                                     {Char, 'Z'},
+                                     {Char, '~'},
+                                     {Char, ' '},
+                                     {Char, '0'},
+                                     {Char, 0xE9},
+                                     {Char, 0xBF},
+                                     {Char, 0xBF},
+                                     {Char, 0xBF},
+                                     {Char, 0xBF},
+                                     {Char, 'b'},
+                                     {Char, 'c'},
+                                     {Char, 0xBF}}));
 }
 
-TEST_F(MessageTest, PressesReportTheButtonsHeldAndReleasesGiveNothing) {
+TEST_F(MessageTest, PressesReportTheButtonsHeldAndReleasesGiveNothing)
+{
     mouse(SDL_MOUSEMOTION, 0, 10, 20);
     mouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 11, 21);
     mouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 12, 22);
@@ -123,7 +162,8 @@ TEST_F(MessageTest, PressesReportTheButtonsHeldAndReleasesGiveNothing) {
     EXPECT_EQ(m[4].y, 25);
 }
 
-TEST_F(MessageTest, WindowEventsAndTerminationBecomeTheWindowsMessages) {
+TEST_F(MessageTest, WindowEventsAndTerminationBecomeTheWindowsMessages)
+{
     std::vector<MessageKind> sent;
     display.platform->setMessageHandler([&sent](const Message& m) { sent.push_back(m.kind); });
     windowEvent(SDL_WINDOWEVENT_MINIMIZED, id());
@@ -149,7 +189,8 @@ TEST_F(MessageTest, WindowEventsAndTerminationBecomeTheWindowsMessages) {
     EXPECT_TRUE(drain().empty());
 }
 
-TEST_F(MessageTest, PostedMessagesAndQuitComeInOrder) {
+TEST_F(MessageTest, PostedMessagesAndQuitComeInOrder)
+{
     postMessage(*display.platform, Message{MessageKind::MouseMove, 0, 5, 6});
     display.platform->postQuitMessage(7);
     Message m;
@@ -160,7 +201,8 @@ TEST_F(MessageTest, PostedMessagesAndQuitComeInOrder) {
     EXPECT_EQ(m.value, 7);
 }
 
-TEST_F(MessageTest, WaitingSleepsUntilItsTimeoutOrTheNextMessage) {
+TEST_F(MessageTest, WaitingSleepsUntilItsTimeoutOrTheNextMessage)
+{
     Platform& p = *display.platform;
     Uint32 start = SDL_GetTicks();
     const std::clock_t cpu = std::clock();
@@ -175,7 +217,13 @@ TEST_F(MessageTest, WaitingSleepsUntilItsTimeoutOrTheNextMessage) {
         30,
         [](Uint32, void* param) -> Uint32 {
             SDL_Event e{};
-            e.key = SDL_KeyboardEvent{SDL_KEYDOWN, 0, *static_cast<std::uint32_t*>(param), 0, 0, 0, 0,
+            e.key = SDL_KeyboardEvent{SDL_KEYDOWN,
+                                      0,
+                                      *static_cast<std::uint32_t*>(param),
+                                      0,
+                                      0,
+                                      0,
+                                      0,
                                       SDL_Keysym{SDL_SCANCODE_SPACE, SDLK_SPACE, 0, 0}};
             SDL_PushEvent(&e);
             return 0;
@@ -189,7 +237,8 @@ TEST_F(MessageTest, WaitingSleepsUntilItsTimeoutOrTheNextMessage) {
 
 // A picture scaled into a larger window keeps its aspect: pointer events arrive in the
 // 800x600 logical screen, and the black bars beside the picture lie outside it.
-TEST(ScaledScreenTest, PointerPositionsAreLogicalAndTheBarsLieOutsideThePicture) {
+TEST(ScaledScreenTest, PointerPositionsAreLogicalAndTheBarsLieOutsideThePicture)
+{
     Display full(32, true), wide(32);
     ASSERT_TRUE(full.ready() && wide.ready());
     SDL_Window* fullWindow = dynamic_cast<SdlWindow&>(*full.window).handle();
@@ -211,12 +260,14 @@ TEST(ScaledScreenTest, PointerPositionsAreLogicalAndTheBarsLieOutsideThePicture)
                  {wide, wideWindow, SDL_MOUSEBUTTONDOWN, 100, 300, -100, 300}};
     for (const auto& c : cases) {
         Message m;
-        while (c.display.platform->peekMessage()) c.display.platform->getMessage(m);
+        while (c.display.platform->peekMessage())
+            c.display.platform->getMessage(m);
         SDL_Event e{};
         if (c.type == SDL_MOUSEMOTION)
             e.motion = SDL_MouseMotionEvent{c.type, 0, SDL_GetWindowID(c.window), 0, 0, c.x, c.y, 0, 0};
         else
-            e.button = SDL_MouseButtonEvent{c.type, 0, SDL_GetWindowID(c.window), 0, SDL_BUTTON_LEFT, 0, 1, 0, c.x, c.y};
+            e.button =
+                SDL_MouseButtonEvent{c.type, 0, SDL_GetWindowID(c.window), 0, SDL_BUTTON_LEFT, 0, 1, 0, c.x, c.y};
         SDL_PushEvent(&e);
         ASSERT_TRUE(c.display.platform->getMessage(m));
         EXPECT_NEAR(m.x, c.logicalX, 2) << c.x;

@@ -19,11 +19,14 @@ namespace platform::sdl::test {
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
 public:
-    TempFolder() {
+    TempFolder()
+    {
         std::string pattern = (std::filesystem::temp_directory_path() / "kelvary-sdl-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) folder = pattern;
+        if (::mkdtemp(pattern.data()))
+            folder = pattern;
     }
-    ~TempFolder() {
+    ~TempFolder()
+    {
         std::error_code error;
         std::filesystem::remove_all(folder, error);
     }
@@ -34,30 +37,36 @@ private:
     std::filesystem::path folder;
 };
 
-inline std::string readFile(const std::string& path) {
+inline std::string readFile(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-inline void writeFile(const std::string& path, const std::string& text) {
+inline void writeFile(const std::string& path, const std::string& text)
+{
     std::ofstream(path, std::ios::binary) << text;
 }
 
 // A headless platform at one depth, with its window and display surfaces up.
 struct Display {
-    explicit Display(int bits, bool fullScreen = false) {
+    explicit Display(int bits, bool fullScreen = false)
+    {
         Options options;
         options.backSurfaceBits = bits;
         platform = createSdlPlatform(options);
         WindowSettings settings;
         settings.fullScreen = fullScreen;
         window = platform->createWindow(settings);
-        if (window) device = platform->createDisplayDevice(*window, 800, 600, 16);
-        if (device && !device->createSurfaces()) device.reset();
+        if (window)
+            device = platform->createDisplayDevice(*window, 800, 600, 16);
+        if (device && !device->createSurfaces())
+            device.reset();
     }
-    ~Display() {
+    ~Display()
+    {
         platform->setMessageHandler(nullptr);  // the test's handler may be gone already
         device.reset();
         window.reset();
@@ -70,24 +79,30 @@ struct Display {
 };
 
 // The raw value of one pixel, read through a lock.
-inline std::uint32_t pixelAt(Surface& surface, int x, int y) {
+inline std::uint32_t pixelAt(Surface& surface, int x, int y)
+{
     LockedPixels locked;
-    if (!surface.lock(Rect{x, y, x + 1, y + 1}, locked)) return 0xDEADBEEF;
+    if (!surface.lock(Rect{x, y, x + 1, y + 1}, locked))
+        return 0xDEADBEEF;
     std::uint32_t value = 0;
-    for (int i = surface.getBitsPerPixel() / 8 - 1; i >= 0; --i) value = (value << 8) | locked.bits[i];
+    for (int i = surface.getBitsPerPixel() / 8 - 1; i >= 0; --i)
+        value = (value << 8) | locked.bits[i];
     surface.unlock();
     return value;
 }
 
 // The raw value of an 0xRRGGBB colour at a depth (5-6-5 at 16 bits).
-inline std::uint32_t rawColour(int bits, std::uint32_t rgb) {
-    if (bits != 16) return rgb;
+inline std::uint32_t rawColour(int bits, std::uint32_t rgb)
+{
+    if (bits != 16)
+        return rgb;
     return ((rgb >> 19 & 31) << 11) | ((rgb >> 10 & 63) << 5) | (rgb >> 3 & 31);
 }
 
 // Writes a 24-bit picture file whose pixels come from colour(x, y) = 0xRRGGBB.
 template <typename ColourOf>
-bool writePicture(const std::string& path, int width, int height, ColourOf colour) {
+bool writePicture(const std::string& path, int width, int height, ColourOf colour)
+{
     SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_BGR24);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
@@ -100,18 +115,23 @@ bool writePicture(const std::string& path, int width, int height, ColourOf colou
 }
 
 // Writes a 16-bit (5-5-5) picture file of one colour, byte by byte (SDL saves 24 bits only).
-inline void writePicture555(const std::string& path, int side, std::uint16_t pixel) {
+inline void writePicture555(const std::string& path, int side, std::uint16_t pixel)
+{
     std::string file = "BM";
     auto put = [&file](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) file += static_cast<char>(value >> (8 * i) & 0xFF);
+        for (int i = 0; i < bytes; ++i)
+            file += static_cast<char>(value >> (8 * i) & 0xFF);
     };
     const std::uint32_t stride = (side * 2 + 3) & ~3, data = stride * side;
-    for (std::uint32_t v : {54 + data, 0u, 54u, 40u, std::uint32_t(side), std::uint32_t(side)}) put(v, 4);
+    for (std::uint32_t v : {54 + data, 0u, 54u, 40u, std::uint32_t(side), std::uint32_t(side)})
+        put(v, 4);
     put(1, 2);
     put(16, 2);
-    for (std::uint32_t v : {0u, data, 2835u, 2835u, 0u, 0u}) put(v, 4);
+    for (std::uint32_t v : {0u, data, 2835u, 2835u, 0u, 0u})
+        put(v, 4);
     for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) put(pixel, 2);
+        for (int x = 0; x < side; ++x)
+            put(pixel, 2);
         file.append(stride - side * 2, '\0');
     }
     writeFile(path, file);

@@ -13,7 +13,8 @@ class SettingsTest : public ::testing::Test {
 protected:
     std::unique_ptr<SettingsKey> open() { return platform->openSettings("harrowdine", "harrowdine Kelvary"); }
     std::string stored() const { return readFile(file); }
-    void store(const char* name, ValueType type, const void* data, std::uint32_t size) {
+    void store(const char* name, ValueType type, const void* data, std::uint32_t size)
+    {
         auto key = open();
         ASSERT_TRUE(key && key->write(name, type, data, size));
     }
@@ -23,8 +24,11 @@ protected:
     std::unique_ptr<Platform> platform = createSdlPlatform(Options{0, folder.path().string()});
 };
 
-TEST_F(SettingsTest, EveryTypeSurvivesAReopenInAReadableFileWrittenOnlyWhenSomethingChanged) {
-    { ASSERT_TRUE(open()); }
+TEST_F(SettingsTest, EveryTypeSurvivesAReopenInAReadableFileWrittenOnlyWhenSomethingChanged)
+{
+    {
+        ASSERT_TRUE(open());
+    }
     EXPECT_FALSE(std::filesystem::exists(file));  // opening alone stores nothing
     {
         auto key = open();
@@ -53,7 +57,8 @@ TEST_F(SettingsTest, EveryTypeSurvivesAReopenInAReadableFileWrittenOnlyWhenSomet
     EXPECT_NE(stored().find("; a note"), std::string::npos);
 }
 
-TEST_F(SettingsTest, ValuesAreReadWhateverTheirTypeWhenTheyFitAndNeverPastTheBuffer) {
+TEST_F(SettingsTest, ValuesAreReadWhateverTheirTypeWhenTheyFitAndNeverPastTheBuffer)
+{
     const std::uint8_t on = 1;
     store("fullScreen", ValueType::Bytes, &on, 1);
     store("name0", ValueType::Text, "Wuffle", 7);
@@ -74,7 +79,8 @@ TEST_F(SettingsTest, ValuesAreReadWhateverTheirTypeWhenTheyFitAndNeverPastTheBuf
     EXPECT_STREQ(buffer, "abc");
 }
 
-TEST_F(SettingsTest, NamesAndTextsWithAnyBytesAreEscapedOneValueALine) {
+TEST_F(SettingsTest, NamesAndTextsWithAnyBytesAreEscapedOneValueALine)
+{
     const std::string name = "we\"ird\\ name=\n\x01\xC3\xA9", text = "a\nb \"q\" c\\d \t\x7F\xFF";
     const char inner[] = {'a', '\0', 'b', '\0'};
     const std::uint16_t shortNumber = 7;
@@ -86,7 +92,8 @@ TEST_F(SettingsTest, NamesAndTextsWithAnyBytesAreEscapedOneValueALine) {
     }
     const std::string content = stored();
     EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 4);
-    for (unsigned char c : content) ASSERT_TRUE(c == '\n' || (c >= 32 && c < 127)) << int(c);
+    for (unsigned char c : content)
+        ASSERT_TRUE(c == '\n' || (c >= 32 && c < 127)) << int(c);
     auto key = open();
     char buffer[256], innerBack[4];
     std::uint16_t numberBack = 0;
@@ -95,7 +102,8 @@ TEST_F(SettingsTest, NamesAndTextsWithAnyBytesAreEscapedOneValueALine) {
     EXPECT_TRUE(key->read("short number", &numberBack, 2) && numberBack == 7);
 }
 
-TEST_F(SettingsTest, DamagedLinesCountAsMissingAndTheRestIsKept) {
+TEST_F(SettingsTest, DamagedLinesCountAsMissingAndTheRestIsKept)
+{
     writeFile(file, "[Software\\harrowdine\\harrowdine Kelvary]\r\n\"name0\"=\"Wuffle\"\r\n\"name1\"=\"cut off\n"
                     "\"score0\"=dword:000f\n\"score1\"=dword:0000zz01\n\"hasSound\"=hex:0\ngarbage\n"
                     "\"escape\"=\"\\q\"\n\"type\"=float:1.5\n\"score2\"=dword:00000010\n\"fullScreen\"=hex:01,");
@@ -112,20 +120,22 @@ TEST_F(SettingsTest, DamagedLinesCountAsMissingAndTheRestIsKept) {
     EXPECT_EQ(values[0].name + values[1].name + values[2].name, "name0score2hasSound");
 }
 
-TEST_F(SettingsTest, AnInterruptedSaveLeavesTheStoredFileIntact) {
+TEST_F(SettingsTest, AnInterruptedSaveLeavesTheStoredFileIntact)
+{
     store("name0", ValueType::Text, "Before", 7);
     const std::string before = stored();
     interruptNextSettingsSave(*platform);
     store("name0", ValueType::Text, "After", 6);
     EXPECT_EQ(stored(), before);
     auto files = [this] { return std::distance(std::filesystem::directory_iterator(folder.path()), {}); };
-    EXPECT_EQ(files(), 2);  // the new text went as far as a temporary file
+    EXPECT_EQ(files(), 2);                        // the new text went as far as a temporary file
     store("name0", ValueType::Text, "Later", 6);  // only that one save was interrupted
     EXPECT_NE(stored().find("\"Later\""), std::string::npos);
     EXPECT_EQ(files(), 1);  // and nothing is left behind
 }
 
-TEST_F(SettingsTest, AStoreThatCannotBeUsedGivesNoKeyAndMissingFoldersAreMade) {
+TEST_F(SettingsTest, AStoreThatCannotBeUsedGivesNoKeyAndMissingFoldersAreMade)
+{
     std::filesystem::create_directory(file);  // a folder where the file belongs
     EXPECT_FALSE(open());
     writeFile(folder.file("plain"), "x");

@@ -6,7 +6,8 @@
 namespace platform::sdl::test {
 namespace {
 
-TEST(ShellTest, BoxesGoToStandardErrorAndAddressesAreRecordedInsteadOfLaunched) {
+TEST(ShellTest, BoxesGoToStandardErrorAndAddressesAreRecordedInsteadOfLaunched)
+{
     TempFolder folder;
     const auto place = folder.path() / "with space";
     std::filesystem::create_directories(place / "help");

@@ -16,10 +16,12 @@ protected:
     std::unique_ptr<Surface> make(int width, int height) { return display.device->createSurface(width, height); }
     // Raw values that differ in every pixel.
     std::uint32_t patternAt(int x, int y) const { return raw(0x400020 + (y << 8) + (x << 3)); }
-    std::unique_ptr<Surface> patterned(int side) {
+    std::unique_ptr<Surface> patterned(int side)
+    {
         auto s = make(side, side);
         for (int y = 0; y < side; ++y)
-            for (int x = 0; x < side; ++x) s->fill(Rect{x, y, x + 1, y + 1}, patternAt(x, y));
+            for (int x = 0; x < side; ++x)
+                s->fill(Rect{x, y, x + 1, y + 1}, patternAt(x, y));
         return s;
     }
 
@@ -27,7 +29,8 @@ protected:
     TempFolder folder;
 };
 
-TEST_P(SurfaceTest, NewSurfacesAreZeroedAndFillAndLockWorkOnTheRightPixels) {
+TEST_P(SurfaceTest, NewSurfacesAreZeroedAndFillAndLockWorkOnTheRightPixels)
+{
     ASSERT_TRUE(display.ready());
     auto s = make(10, 8);
     ASSERT_TRUE(s);
@@ -52,10 +55,12 @@ TEST_P(SurfaceTest, NewSurfacesAreZeroedAndFillAndLockWorkOnTheRightPixels) {
     EXPECT_FALSE(s->blit(*make(2, 2), Rect{0, 0, 2, 2}, 0, 0, false));
     EXPECT_TRUE(s->unlock());
     EXPECT_FALSE(s->unlock());
-    for (Rect bad : {Rect{8, 0, 11, 1}, Rect{-1, 0, 1, 1}, Rect{3, 3, 3, 4}}) EXPECT_FALSE(s->lock(bad, again));
+    for (Rect bad : {Rect{8, 0, 11, 1}, Rect{-1, 0, 1, 1}, Rect{3, 3, 3, 4}})
+        EXPECT_FALSE(s->lock(bad, again));
 }
 
-TEST_P(SurfaceTest, BlitsAreCutAtEveryEdgeWithTheSourceMovedAlong) {
+TEST_P(SurfaceTest, BlitsAreCutAtEveryEdgeWithTheSourceMovedAlong)
+{
     ASSERT_TRUE(display.ready());
     auto source = patterned(10);
     auto target = make(20, 15);
@@ -78,7 +83,8 @@ TEST_P(SurfaceTest, BlitsAreCutAtEveryEdgeWithTheSourceMovedAlong) {
     EXPECT_TRUE(clean->blit(*source, Rect{0, 0, 10, 10}, 1 << 30, 1 << 30, false));
     EXPECT_FALSE(clean->blit(*source, Rect{5, 5, 2, 9}, 0, 0, false));
     for (int y = 0; y < 15; ++y)
-        for (int x = 0; x < 20; ++x) ASSERT_EQ(pixelAt(*clean, x, y), 0u);
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(pixelAt(*clean, x, y), 0u);
 
     // Onto itself, overlapping: the picture is read as it was before the blit.
     ASSERT_TRUE(source->blit(*source, Rect{0, 0, 6, 6}, 2, 2, false));
@@ -86,18 +92,21 @@ TEST_P(SurfaceTest, BlitsAreCutAtEveryEdgeWithTheSourceMovedAlong) {
     EXPECT_EQ(pixelAt(*source, 7, 7), patternAt(5, 5));
 }
 
-TEST_P(SurfaceTest, KeyedBlitsSkipTheKeyValueOrRange) {
+TEST_P(SurfaceTest, KeyedBlitsSkipTheKeyValueOrRange)
+{
     ASSERT_TRUE(display.ready());
     const std::uint32_t grey = raw(0x808080);
     const std::vector<std::uint32_t> row = {0, raw(0x000008), raw(0x00FF00), raw(0xFFFFFF)};
     auto source = make(4, 1);
-    for (int x = 0; x < 4; ++x) source->fill(Rect{x, 0, x + 1, 1}, row[x]);
+    for (int x = 0; x < 4; ++x)
+        source->fill(Rect{x, 0, x + 1, 1}, row[x]);
     auto target = make(4, 1);
     auto copy = [&](int x, bool keyed) {
         target->fill(Rect{0, 0, 4, 1}, grey);
         EXPECT_TRUE(target->blit(*source, Rect{0, 0, 4, 1}, x, 0, keyed));
         std::vector<std::uint32_t> out;
-        for (int i = 0; i < 4; ++i) out.push_back(pixelAt(*target, i, 0));
+        for (int i = 0; i < 4; ++i)
+            out.push_back(pixelAt(*target, i, 0));
         return out;
     };
     using V = std::vector<std::uint32_t>;
@@ -110,7 +119,8 @@ TEST_P(SurfaceTest, KeyedBlitsSkipTheKeyValueOrRange) {
     EXPECT_EQ(copy(0, false), row);
 }
 
-TEST_P(SurfaceTest, LostSurfacesRefuseWorkUntilRestoredZeroed) {
+TEST_P(SurfaceTest, LostSurfacesRefuseWorkUntilRestoredZeroed)
+{
     ASSERT_TRUE(display.ready());
     auto s = make(4, 4), other = make(4, 4);
     ASSERT_TRUE(s->fill(Rect{0, 0, 4, 4}, raw(0x00FF00)));
@@ -127,7 +137,8 @@ TEST_P(SurfaceTest, LostSurfacesRefuseWorkUntilRestoredZeroed) {
     EXPECT_EQ(pixelAt(*s, 3, 3), 0u);
 }
 
-TEST_P(SurfaceTest, PicturesAreScaledToTheSurfaceAndBadFilesChangeNothing) {
+TEST_P(SurfaceTest, PicturesAreScaledToTheSurfaceAndBadFilesChangeNothing)
+{
     ASSERT_TRUE(display.ready());
     auto s = make(20, 10);
     for (auto [w, h] : {std::pair{20, 10}, std::pair{80, 40}, std::pair{4, 2}}) {
@@ -146,10 +157,13 @@ TEST_P(SurfaceTest, PicturesAreScaledToTheSurfaceAndBadFilesChangeNothing) {
     const std::string good = readFile(folder.file("q.bmp"));
     std::string huge = good;
     huge.replace(18, 8, "\xff\xff\xff\x7f\xff\xff\xff\x7f");  // a header asking for gigabytes
-    const std::pair<const char*, std::string> bad[] = {
-        {"garbage.bmp", std::string(500, 'x')}, {"empty.bmp", ""}, {"cut.bmp", good.substr(0, good.size() / 2)},
-        {"header.bmp", good.substr(0, 30)},     {"huge.bmp", huge}};
-    for (const auto& [name, bytes] : bad) writeFile(folder.file(name), bytes);
+    const std::pair<const char*, std::string> bad[] = {{"garbage.bmp", std::string(500, 'x')},
+                                                       {"empty.bmp", ""},
+                                                       {"cut.bmp", good.substr(0, good.size() / 2)},
+                                                       {"header.bmp", good.substr(0, 30)},
+                                                       {"huge.bmp", huge}};
+    for (const auto& [name, bytes] : bad)
+        writeFile(folder.file(name), bytes);
     for (const char* name : {"missing.bmp", "garbage.bmp", "empty.bmp", "cut.bmp", "header.bmp", "huge.bmp", ""}) {
         EXPECT_FALSE(s->loadPicture(folder.file(name).c_str())) << name;
         EXPECT_EQ(pixelAt(*s, 19, 9), raw(0x123456)) << name;
@@ -167,7 +181,8 @@ TEST_P(SurfaceTest, PicturesAreScaledToTheSurfaceAndBadFilesChangeNothing) {
     EXPECT_EQ(pixelAt(*target, 2, 2), raw(0x808080));
 }
 
-TEST_P(SurfaceTest, ScreenshotsAre24BitRgbWhateverTheDepth) {
+TEST_P(SurfaceTest, ScreenshotsAre24BitRgbWhateverTheDepth)
+{
     ASSERT_TRUE(display.ready());
     Surface& back = *display.device->getBackSurface();
     back.fill(Rect{0, 0, 800, 600}, raw(0x0000FF));
@@ -181,7 +196,9 @@ TEST_P(SurfaceTest, ScreenshotsAre24BitRgbWhateverTheDepth) {
     SDL_Surface* png = IMG_Load(file.c_str());
     ASSERT_TRUE(png);
     SDL_Surface* rgb = SDL_ConvertSurfaceFormat(png, SDL_PIXELFORMAT_RGB888, 0);
-    auto at = [rgb](int x, int y) { return static_cast<std::uint32_t*>(rgb->pixels)[y * rgb->pitch / 4 + x] & 0xFFFFFF; };
+    auto at = [rgb](int x, int y) {
+        return static_cast<std::uint32_t*>(rgb->pixels)[y * rgb->pitch / 4 + x] & 0xFFFFFF;
+    };
     EXPECT_EQ(png->w, 800);
     EXPECT_EQ(at(399, 299), 0xFF0000u);
     EXPECT_EQ(at(400, 599), 0x0000FFu);
@@ -191,7 +208,9 @@ TEST_P(SurfaceTest, ScreenshotsAre24BitRgbWhateverTheDepth) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, SurfaceTest, ::testing::Values(16, 24, 32),
-                         [](const ::testing::TestParamInfo<int>& depth) { return std::to_string(depth.param) + "bits"; });
+                         [](const ::testing::TestParamInfo<int>& depth) {
+                             return std::to_string(depth.param) + "bits";
+                         });
 
 }  // namespace
 }  // namespace platform::sdl::test

@@ -48,8 +48,7 @@ TEST_F(WindowsApplication, StartsWindowedWithItsSwitchesStored)
     ASSERT_TRUE(GetClientRect(window->handle(), &client));
     EXPECT_EQ(client.right, 800);
     EXPECT_EQ(client.bottom, 600);
-    EXPECT_TRUE(application->bitsPerPixel == 16 || application->bitsPerPixel == 24 ||
-                application->bitsPerPixel == 32);
+    EXPECT_TRUE(application->bitsPerPixel == 16 || application->bitsPerPixel == 24 || application->bitsPerPixel == 32);
 
     application->openSettings();
     unsigned char stored = 7;

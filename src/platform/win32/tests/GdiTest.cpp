@@ -53,7 +53,8 @@ protected:
     int measure(const char* text)
     {
         platform::DrawContext* context = surface->getDrawContext();
-        if (!context) return -1;
+        if (!context)
+            return -1;
         auto font = context->createFont("Arial", 20);
         platform::Font* previous = context->selectFont(font.get());
         int width = 0, height = 0;

@@ -100,7 +100,8 @@ TEST(Win32Messages, MinimisingIsReportedAndWaitingEndsWithTheTimeOrAMessage)
     ShowWindow(windowed.handle(), SW_RESTORE);
     std::vector<int> sizes;
     for (const Message& message : windowed.received)
-        if (message.kind == MessageKind::Size) sizes.push_back(message.value);
+        if (message.kind == MessageKind::Size)
+            sizes.push_back(message.value);
     ASSERT_FALSE(sizes.empty());
     EXPECT_NE(std::find(sizes.begin(), sizes.end(), 1), sizes.end()) << "minimised";
     EXPECT_EQ(sizes.back(), 0) << "restored";

@@ -27,21 +27,23 @@ protected:
     bool stored(const char* name, DWORD& type, std::string& bytes) const
     {
         HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, path().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return false;
         char buffer[512];
         DWORD size = sizeof buffer;
-        const bool found = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) ==
-                           ERROR_SUCCESS;
+        const bool found =
+            RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS;
         RegCloseKey(key);
-        if (found) bytes.assign(buffer, size);
+        if (found)
+            bytes.assign(buffer, size);
         return found;
     }
     void storeRaw(const char* name, DWORD type, const void* data, DWORD size) const
     {
         HKEY key;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                  nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegCreateKeyExA(HKEY_CURRENT_USER, path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
         RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
         RegCloseKey(key);
     }

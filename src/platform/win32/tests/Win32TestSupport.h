@@ -28,7 +28,8 @@ struct WindowedPlatform {
         system->setMessageHandler([this](const platform::Message& message) { received.push_back(message); });
         platform::WindowSettings settings;
         window = system->createWindow(settings);
-        if (window) window->fitToClient(800, 600);
+        if (window)
+            window->fitToClient(800, 600);
     }
     HWND handle() const
     {
@@ -43,12 +44,15 @@ struct DirectDrawFixture {
 
     explicit DirectDrawFixture(HWND window)
     {
-        if (DirectDrawCreate(nullptr, &device, nullptr) != DD_OK) device = nullptr;
-        if (device) device->SetCooperativeLevel(window, DDSCL_NORMAL);
+        if (DirectDrawCreate(nullptr, &device, nullptr) != DD_OK)
+            device = nullptr;
+        if (device)
+            device->SetCooperativeLevel(window, DDSCL_NORMAL);
     }
     ~DirectDrawFixture()
     {
-        if (device) device->Release();
+        if (device)
+            device->Release();
     }
     DirectDrawFixture(const DirectDrawFixture&) = delete;
     DirectDrawFixture& operator=(const DirectDrawFixture&) = delete;
@@ -56,7 +60,8 @@ struct DirectDrawFixture {
     // An off-screen surface in 16-bit 5-6-5, whatever the desktop shows.
     std::unique_ptr<platform::win32::DisplaySurface> surface565(int width, int height) const
     {
-        if (!device) return nullptr;
+        if (!device)
+            return nullptr;
         DDSURFACEDESC description{};
         description.dwSize = sizeof description;
         description.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT | DDSD_PIXELFORMAT;
@@ -70,7 +75,8 @@ struct DirectDrawFixture {
         description.ddpfPixelFormat.dwGBitMask = 0x07E0;
         description.ddpfPixelFormat.dwBBitMask = 0x001F;
         IDirectDrawSurface* raw = nullptr;
-        if (device->CreateSurface(&description, &raw, nullptr) != DD_OK) return nullptr;
+        if (device->CreateSurface(&description, &raw, nullptr) != DD_OK)
+            return nullptr;
         return platform::win32::DisplaySurface::adopt(raw);
     }
 };
@@ -79,10 +85,12 @@ struct DirectDrawFixture {
 inline std::uint32_t pixelAt(platform::Surface& surface, int x, int y)
 {
     platform::LockedPixels locked;
-    if (!surface.lock(platform::Rect{x, y, x + 1, y + 1}, locked)) return 0xDEADBEEF;
+    if (!surface.lock(platform::Rect{x, y, x + 1, y + 1}, locked))
+        return 0xDEADBEEF;
     std::uint32_t value = 0;
     const int bytes = surface.getBitsPerPixel() / 8;
-    for (int i = 0; i < bytes; ++i) value |= static_cast<std::uint32_t>(locked.bits[i]) << (8 * i);
+    for (int i = 0; i < bytes; ++i)
+        value |= static_cast<std::uint32_t>(locked.bits[i]) << (8 * i);
     surface.unlock();
     return value;
 }
@@ -96,13 +104,15 @@ inline std::vector<std::uint32_t> pixelsIn(platform::Surface& surface, const pla
 {
     std::vector<std::uint32_t> values;
     platform::LockedPixels locked;
-    if (!surface.lock(area, locked)) return values;
+    if (!surface.lock(area, locked))
+        return values;
     const int bytes = surface.getBitsPerPixel() / 8;
     for (int y = 0; y < area.height(); ++y) {
         const std::uint8_t* row = locked.bits + static_cast<std::ptrdiff_t>(y) * locked.pitch;
         for (int x = 0; x < area.width(); ++x) {
             std::uint32_t value = 0;
-            for (int i = 0; i < bytes; ++i) value |= static_cast<std::uint32_t>(row[x * bytes + i]) << (8 * i);
+            for (int i = 0; i < bytes; ++i)
+                value |= static_cast<std::uint32_t>(row[x * bytes + i]) << (8 * i);
             values.push_back(value);
         }
     }
