@@ -4,13 +4,14 @@
 #include <memory>
 #include <vector>
 
+#include "media/AssetCatalogue.h"
 #include "media/Bitmap.h"
 #include "ui/NumberDisplay.h"
 
 namespace {
 
-// A ten-cell strip of 10 x 12 cells, as the game's small digits; no surface is needed.
-Bitmap tenCells() { return Bitmap("digits.bmp", 100, 12, 10, 1, 10); }
+// The game's small digits, ten cells in a row; no surface is needed.
+Bitmap tenCells() { return Bitmap(pictures::digits); }
 
 std::vector<int> frames(NumberDisplay& display)
 {
