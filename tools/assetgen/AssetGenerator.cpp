@@ -24,17 +24,9 @@ namespace {
 
 constexpr Colour black{0, 0, 0};
 
-// Writes a picture of the catalogue, keyed as the catalogue says; drawn art of another size
-// than the game loads it with is refused.
-void save(OutputFolder& folder, const PictureFile& file, const Canvas& canvas, Colour under, std::string& error)
+// Writes a picture of the catalogue, keyed as the catalogue says.
+void writePicture(OutputFolder& folder, const PictureFile& file, const Canvas& canvas, Colour under)
 {
-    if (canvas.width() != file.width || canvas.height() != file.height) {
-        if (error.empty())
-            error = std::string(file.fileName) + " is drawn " + std::to_string(canvas.width()) + " x " +
-                    std::to_string(canvas.height()) + ", but the game loads it " + std::to_string(file.width) + " x " +
-                    std::to_string(file.height);
-        return;
-    }
     const Picture picture = Picture::from(file.fileName, canvas, under, file.keyed);
     folder.write(picture.fileName, BmpFile::encode(picture.width, picture.height, picture.rgb));
 }
@@ -49,9 +41,8 @@ bool AssetGenerator::run(OutputFolder& folder, std::string& error)
         return false;
     }
     Lettering lettering(renderer);
-    std::string sizeError;
-    auto save = [&](const PictureFile& file, const Canvas& canvas, Colour under) {
-        ::save(folder, file, canvas, under, sizeError);
+    auto save = [&folder](const PictureFile& file, const Canvas& canvas, Colour under) {
+        writePicture(folder, file, canvas, under);
     };
 
     // Splash screen.
@@ -105,8 +96,8 @@ bool AssetGenerator::run(OutputFolder& folder, std::string& error)
         folder.write("help/" + picture.fileName, PngFile::encode(picture.canvas.width(), picture.canvas.height(), 3,
                                                                  picture.canvas.toRgb(palette::panelFill, false)));
 
-    if (!sizeError.empty() || !folder.ok()) {
-        error = sizeError.empty() ? folder.firstError() : sizeError;
+    if (!folder.ok()) {
+        error = folder.firstError();
         return false;
     }
     return true;
