@@ -113,7 +113,3 @@ public:
 
 extern Application* theApp;
 extern Widget* rootWidget;
-
-// The start-up function: creates the application and the screen host on `instance`, runs
-// the game and returns the process's exit code.
-int runGame(platform::Platform& instance);

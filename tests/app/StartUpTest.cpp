@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
+#include "startup/StartUp.h"
 #include "support/FakePlatform.h"
 
 using platform::MessageKind;

@@ -4,7 +4,7 @@
 
 #include "game/RandomGenerator.h"
 #include "media/Bitmap.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 
 TEST(Block, DrawsItsKindFromTheSharedGenerator)
 {

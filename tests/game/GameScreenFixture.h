@@ -16,7 +16,7 @@
 #include "platform/Message.h"
 #include "support/HeadlessApp.h"
 #include "support/StoredValues.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 #include "ui/ScreenHost.h"
 
 namespace game_test {

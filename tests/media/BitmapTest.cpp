@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "media/Bitmap.h"
-#include "media/PixelPacking.h"
+#include "app/PixelPacking.h"
 #include "platform/Surface.h"
 #include "platform/sdl/SdlPlatform.h"
 #include "support/HeadlessApp.h"

@@ -24,6 +24,7 @@
 #include "VirtualTimePlatform.h"
 #include "app/Application.h"
 #include "platform/sdl/SdlPlatform.h"
+#include "startup/StartUp.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "Win32TestSupport.h"
 #include "app/Application.h"
 #include "media/Bitmap.h"
-#include "media/PixelPacking.h"
+#include "app/PixelPacking.h"
 #include "media/SoundEffect.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"

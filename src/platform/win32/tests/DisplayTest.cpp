@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "Win32TestSupport.h"
-#include "media/PixelPacking.h"
+#include "app/PixelPacking.h"
 #include "media/TranslucentBlend.h"
 #include "platform/win32/DirectDrawDevice.h"
 #include "support/TemporaryFolder.h"

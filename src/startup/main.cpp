@@ -1,5 +1,6 @@
 // The program reads no command line: it runs the game on this build's platform.
-#include "app/Application.h"
+#include "platform/Platform.h"
+#include "startup/StartUp.h"
 
 int main()
 {

@@ -1,3 +1,5 @@
+#include "startup/StartUp.h"
+
 #include "app/Application.h"
 #include "ui/ScreenHost.h"
 
