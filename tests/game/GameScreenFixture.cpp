@@ -1,9 +1,5 @@
 #include "GameScreenFixture.h"
 
-#include "support/StoredValues.h"
-
-#include "platform/Settings.h"
-
 namespace game_test {
 
 const std::array<const char*, 8> hintlessRows = {
@@ -44,30 +40,5 @@ std::string GameScreenTest::kinds()
         text += static_cast<char>('0' + rules().getCell(j)->getKind());
     return text;
 }
-
-void GameScreenTest::type(const std::string& text)
-{
-    for (char c : text)
-        headless.send(MessageKind::Char, static_cast<unsigned char>(c));
-}
-
-bool GameScreenTest::frame()
-{
-    const bool drawn = rootWidget && rootWidget->draw();
-    if (rootWidget)
-        rootWidget->update();
-    return drawn;
-}
-
-std::vector<std::uint32_t> GameScreenTest::region(int left, int top, int right, int bottom)
-{
-    std::vector<std::uint32_t> colours;
-    for (int py = top; py < bottom; ++py)
-        for (int px = left; px < right; ++px)
-            colours.push_back(colourAt(px, py));
-    return colours;
-}
-
-void GameScreenTest::screenshot(const std::string& name) { saveTestScreenshot(app(), name); }
 
 }  // namespace game_test

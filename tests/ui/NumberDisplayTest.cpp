@@ -127,12 +127,4 @@ TEST(NumberDisplay, SetBoundsAloneMovesNothing)
     EXPECT_EQ(display.getX(), 400 - 30);
 }
 
-TEST(NumberDisplay, IntegerPower)
-{
-    EXPECT_EQ(NumberDisplay::integerPower(10, 0), 1);
-    EXPECT_EQ(NumberDisplay::integerPower(10, -3), 1);
-    EXPECT_EQ(NumberDisplay::integerPower(10, 4), 10000);
-    EXPECT_EQ(NumberDisplay::integerPower(2, 10), 1024);
-}
-
 }  // namespace
