@@ -1,5 +1,7 @@
 #include "GameScreenFixture.h"
 
+#include "support/FakePlatform.h"
+
 namespace game_test {
 
 const std::array<const char*, 8> hintlessRows = {
@@ -10,7 +12,9 @@ GameScreen& GameScreenTest::startGame(std::int64_t seconds)
 {
     hostWidget = new ScreenHost(nullptr, 0, 0);
     rootWidget = hostWidget;
-    FixedClockPlatform clock(headless.platform(), seconds);
+    // The game deals from the time of day: a platform double's clock reads `seconds` while it is built.
+    FakePlatform clock;
+    clock.secondsOfDay = seconds;
     platform::Platform* real = app().instance;
     app().instance = &clock;
     hostWidget->setFrame(ScreenHost::GameScreenNumber);

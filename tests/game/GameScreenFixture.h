@@ -17,54 +17,6 @@
 
 namespace game_test {
 
-// The platform of the headless application with the time of day fixed, so that the game
-// screen deals the same field every run.
-class FixedClockPlatform : public platform::Platform {
-public:
-    FixedClockPlatform(platform::Platform& real, std::int64_t seconds) : inner(real), secondsOfDay(seconds) {}
-
-    void setMessageHandler(MessageHandler handler) override { inner.setMessageHandler(std::move(handler)); }
-    std::unique_ptr<platform::Window> createWindow(const platform::WindowSettings& settings) override
-    {
-        return inner.createWindow(settings);
-    }
-    std::unique_ptr<platform::DisplayDevice> createDisplayDevice(platform::Window& window, int width, int height,
-                                                                 int bits) override
-    {
-        return inner.createDisplayDevice(window, width, height, bits);
-    }
-    std::unique_ptr<platform::SoundDevice> createSoundDevice(platform::Window* window,
-                                                             const platform::WaveFormat& primary) override
-    {
-        return inner.createSoundDevice(window, primary);
-    }
-    std::unique_ptr<platform::SettingsKey> openSettings(const char* company, const char* product) override
-    {
-        return inner.openSettings(company, product);
-    }
-    bool peekMessage() override { return inner.peekMessage(); }
-    bool getMessage(platform::Message& message) override { return inner.getMessage(message); }
-    void dispatchMessage(const platform::Message& message) override { inner.dispatchMessage(message); }
-    void waitMessage(int timeoutMs) override { inner.waitMessage(timeoutMs); }
-    void postQuitMessage(int exitCode) override { inner.postQuitMessage(exitCode); }
-    std::uint32_t getMilliseconds() override { return inner.getMilliseconds(); }
-    std::int64_t getSecondsOfDay() override { return secondsOfDay; }
-    void showMessageBox(platform::Window* owner, const char* caption, const char* text,
-                        platform::MessageIcon icon) override
-    {
-        inner.showMessageBox(owner, caption, text, icon);
-    }
-    bool openWebPage(platform::Window* owner, const char* address) override
-    {
-        return inner.openWebPage(owner, address);
-    }
-    bool showHelp(platform::Window* owner, const char* helpFile) override { return inner.showHelp(owner, helpFile); }
-
-private:
-    platform::Platform& inner;
-    std::int64_t secondsOfDay;
-};
-
 // A field without a single square where no single turn makes one either: kind (c + 3r) mod 8
 // + 2 repeats only along steps whose square would leave the field.
 extern const std::array<const char*, 8> hintlessRows;

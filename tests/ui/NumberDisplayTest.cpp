@@ -116,15 +116,4 @@ TEST(NumberDisplay, AlignmentFollowsTheDigitCount)
     EXPECT_EQ(fixed.getX(), 17);
 }
 
-TEST(NumberDisplay, SetBoundsAloneMovesNothing)
-{
-    Bitmap strip = tenCells();
-    NumberDisplay display(nullptr, 0, 0, &strip, 3, 7, true, NumberDisplay::AlignRight, 0, 100);
-    const int before = display.getX();
-    display.setBounds(0, 400);
-    EXPECT_EQ(display.getX(), before);
-    display.setValue(7);
-    EXPECT_EQ(display.getX(), 400 - 30);
-}
-
 }  // namespace
