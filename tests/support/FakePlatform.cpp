@@ -85,15 +85,12 @@ public:
             --platformRef.faults.failSurfaceCreations;
             return false;
         }
-        ++platformRef.record.surfacesCreated;
         primary = std::make_unique<FakeSurface>(platformRef, 800, 600, 32);
         back = std::make_unique<FakeSurface>(platformRef, 800, 600, 32);
         return true;
     }
     void releaseSurfaces() override
     {
-        if (primary || back)
-            ++platformRef.record.surfacesReleased;
         back.reset();
         primary.reset();
     }
@@ -183,7 +180,6 @@ std::unique_ptr<platform::DisplayDevice> FakePlatform::createDisplayDevice(platf
 {
     if (faults.displayDevice)
         return nullptr;
-    ++record.displayDevicesCreated;
     return std::make_unique<FakeDisplay>(*this);
 }
 
@@ -196,8 +192,6 @@ std::unique_ptr<platform::SoundDevice> FakePlatform::createSoundDevice(platform:
 
 std::unique_ptr<platform::SettingsKey> FakePlatform::openSettings(const char*, const char*)
 {
-    if (faults.settings)
-        return nullptr;
     return std::make_unique<FakeSettings>(settings);
 }
 
@@ -242,14 +236,6 @@ void FakePlatform::showMessageBox(platform::Window*, const char* caption, const 
     record.messageBoxes.push_back(std::string(caption) + "|" + text);
 }
 
-bool FakePlatform::openWebPage(platform::Window*, const char* address)
-{
-    record.opened.push_back(address);
-    return true;
-}
+bool FakePlatform::openWebPage(platform::Window*, const char*) { return true; }
 
-bool FakePlatform::showHelp(platform::Window*, const char* helpFile)
-{
-    record.opened.push_back(helpFile);
-    return true;
-}
+bool FakePlatform::showHelp(platform::Window*, const char*) { return true; }

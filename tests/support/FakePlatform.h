@@ -21,7 +21,6 @@ public:
         bool displayDevice = false;
         bool displaySurfaces = false;
         bool soundDevice = false;
-        bool settings = false;
         int failPresents = 0;          // the next N presents fail
         int failRestores = 0;          // the next N surface restores fail
         int failSurfaceCreations = 0;  // the next N display-surface creations fail
@@ -30,14 +29,10 @@ public:
     struct Record {
         int windowsCreated = 0;
         int windowsDestroyed = 0;
-        int displayDevicesCreated = 0;
-        int surfacesCreated = 0;  // display-surface sets
-        int surfacesReleased = 0;
         int restores = 0;
         std::vector<std::uint32_t> presentTimes;  // clock reading at each present
         std::vector<std::string> messageBoxes;    // "caption|text"
         std::vector<int> waits;                   // timeouts the loop waited with
-        std::vector<std::string> opened;          // web pages and help files
         bool lastWindowFullScreen = false;
     };
 

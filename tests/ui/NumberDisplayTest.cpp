@@ -117,23 +117,4 @@ TEST(NumberDisplay, AlignmentFollowsTheDigitCount)
     EXPECT_EQ(fixed.getX(), 17);
 }
 
-TEST(NumberDisplay, SetBoundsAloneMovesNothing)
-{
-    Bitmap strip = tenCells();
-    NumberDisplay display(nullptr, 0, 0, &strip, 3, 7, true, NumberDisplay::AlignRight, 0, 100);
-    const int before = display.getX();
-    display.setBounds(0, 400);
-    EXPECT_EQ(display.getX(), before);
-    display.setValue(7);
-    EXPECT_EQ(display.getX(), 400 - 30);
-}
-
-TEST(NumberDisplay, IntegerPower)
-{
-    EXPECT_EQ(NumberDisplay::integerPower(10, 0), 1);
-    EXPECT_EQ(NumberDisplay::integerPower(10, -3), 1);
-    EXPECT_EQ(NumberDisplay::integerPower(10, 4), 10000);
-    EXPECT_EQ(NumberDisplay::integerPower(2, 10), 1024);
-}
-
 }  // namespace
