@@ -7,6 +7,7 @@ bool Application::createWindow(int /*showCommand: the window shows as it is crea
     settings.fullScreen = fullScreen;
     settings.clientWidth = screenWidth;
     settings.clientHeight = screenHeight;
+    settings.windowScale = windowScale;
     settings.className = windowClassName;
     settings.title = windowTitle;
     window = instance->createWindow(settings);

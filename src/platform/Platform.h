@@ -15,6 +15,9 @@ struct WindowSettings {
     bool fullScreen = false;
     int clientWidth = 800;
     int clientHeight = 600;
+    // A framed window shows its client area at this whole multiple (1 to 4) where the layer
+    // can scale; 0 takes the largest multiple that fits the desktop.
+    int windowScale = 0;
     const char* className = "kelvary";
     const char* title = "harrowdine Kelvary";
 };

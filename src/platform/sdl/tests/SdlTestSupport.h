@@ -91,6 +91,23 @@ inline std::uint32_t pixelAt(Surface& surface, int x, int y)
     return value;
 }
 
+// The colour 0xRRGGBB that a window shows at a point of its own pixels, read from its
+// renderer's output or, without a renderer, from its surface.
+inline std::uint32_t windowPixel(SDL_Window* window, int x, int y)
+{
+    std::uint32_t pixel = 0xDEADBEEF;
+    SDL_Rect point{x, y, 1, 1};
+    if (SDL_Renderer* renderer = SDL_GetRenderer(window)) {
+        SDL_RenderReadPixels(renderer, &point, SDL_PIXELFORMAT_RGB888, &pixel, 4);
+    } else if (SDL_Surface* shown = SDL_GetWindowSurface(window)) {
+        SDL_Surface* one = SDL_CreateRGBSurfaceWithFormat(0, 1, 1, 32, SDL_PIXELFORMAT_RGB888);
+        if (one && SDL_BlitSurface(shown, &point, one, nullptr) == 0)
+            pixel = *static_cast<std::uint32_t*>(one->pixels);
+        SDL_FreeSurface(one);
+    }
+    return pixel & 0xFFFFFF;
+}
+
 // The raw value of an 0xRRGGBB colour at a depth (5-6-5 at 16 bits).
 inline std::uint32_t rawColour(int bits, std::uint32_t rgb)
 {
