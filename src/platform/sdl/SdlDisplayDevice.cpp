@@ -239,8 +239,17 @@ bool SdlDisplayDevice::presentWithRenderer(SDL_Surface* frame)
         return false;
     widenTo32(*frame, static_cast<std::uint8_t*>(texels), texturePitch);
     SDL_UnlockTexture(texture);
+    // The picture covers its place, so only the bars beside or above and below it are
+    // painted black: clearing the whole window would cost as much again in software.
+    const SDL_Rect bars[] = {{0, 0, place.x, windowHeight},
+                             {place.x + place.w, 0, windowWidth - place.x - place.w, windowHeight},
+                             {place.x, 0, place.w, place.y},
+                             {place.x, place.y + place.h, place.w, windowHeight - place.y - place.h}};
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    if (SDL_RenderClear(renderer) != 0 || SDL_RenderCopy(renderer, texture, nullptr, &place) != 0)
+    for (const SDL_Rect& bar : bars)
+        if (bar.w > 0 && bar.h > 0 && SDL_RenderFillRect(renderer, &bar) != 0)
+            return false;
+    if (SDL_RenderCopy(renderer, texture, nullptr, &place) != 0)
         return false;
     SDL_RenderPresent(renderer);
     return true;

@@ -52,13 +52,14 @@ inline void writeFile(const std::string& path, const std::string& text)
 
 // A headless platform at one depth, with its window and display surfaces up.
 struct Display {
-    explicit Display(int bits, bool fullScreen = false)
+    explicit Display(int bits, bool fullScreen = false, int windowScale = 1)
     {
         Options options;
         options.backSurfaceBits = bits;
         platform = createSdlPlatform(options);
         WindowSettings settings;
         settings.fullScreen = fullScreen;
+        settings.windowScale = windowScale;
         window = platform->createWindow(settings);
         if (window)
             device = platform->createDisplayDevice(*window, 800, 600, 16);
