@@ -190,7 +190,12 @@ bool Application::toggleFullScreen()
 
     // If the display cannot be rebuilt it stays gone; the next frame then fails to draw and
     // the program ends through the paint-error box.
-    if (!(createWindow(1) && createDisplayDevice() && createDisplaySurfaces()))
+    if (!createWindow(1))
+        return false;
+    // A sound device bound to the old window would fall silent with it.
+    if (directSound)
+        directSound->followWindow(window.get());
+    if (!(createDisplayDevice() && createDisplaySurfaces()))
         return false;
 
     const bool picturesBack = rootWidget ? rootWidget->createSurfaces() : true;
