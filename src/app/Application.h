@@ -78,6 +78,7 @@ public:
     int framePeriodMs = 66;
     std::uint32_t lastFrameTime = 0;
     bool hasSound = true;
+    int windowScale = 0;  // the window's whole multiple of the screen, 1 to 4; 0 the largest that fits
     int soundChannels = 1;
     int soundSampleRate = 22050;
     int soundBitsPerSample = 16;
@@ -109,6 +110,7 @@ public:
     static constexpr const char* helpFileName = "harrowdine kelvary help.chm";
     static constexpr const char* windowTitle = "harrowdine Kelvary";
     static constexpr const char* windowClassName = "kelvary";
+    static constexpr std::uint32_t largestWindowScale = 4;
 };
 
 extern Application* theApp;

@@ -15,6 +15,11 @@ struct WindowSettings {
     bool fullScreen = false;
     int clientWidth = 800;
     int clientHeight = 600;
+    // A framed window shows its client area at this whole multiple (1 to 4) where the layer
+    // can scale; 0 takes the largest multiple that fits the desktop.
+    int windowScale = 0;
+    // How the window first shows (the Windows show commands: 1 normal, 2 or 7 minimised, ...).
+    int showCommand = 1;
     const char* className = "kelvary";
     const char* title = "harrowdine Kelvary";
 };
@@ -51,6 +56,9 @@ public:
     virtual void dispatchMessage(const Message& message) = 0;
     virtual void waitMessage(int timeoutMs) = 0;  // until a message arrives or the time passes (-1: no limit)
     virtual void postQuitMessage(int exitCode) = 0;
+
+    // How the program was asked to show its window when it was started (a show command).
+    virtual int getStartShowCommand() { return 1; }
 
     // Clock.
     virtual void beginTimerPeriod() {}

@@ -122,10 +122,19 @@ private:
 
 class FakeSoundDevice : public platform::SoundDevice {
 public:
+    explicit FakeSoundDevice(FakePlatform& owner) : platformRef(owner) {}
     std::unique_ptr<platform::SoundBuffer> createBuffer(const platform::WaveFormat&, std::uint32_t, bool) override
     {
         return nullptr;
     }
+    bool followWindow(platform::Window* window) override
+    {
+        platformRef.record.soundWindows.push_back(window);
+        return true;
+    }
+
+private:
+    FakePlatform& platformRef;
 };
 
 class FakeSettings : public platform::SettingsKey {
@@ -173,6 +182,7 @@ std::unique_ptr<platform::Window> FakePlatform::createWindow(const platform::Win
         return nullptr;
     ++record.windowsCreated;
     record.lastWindowFullScreen = windowSettings.fullScreen;
+    record.lastShowCommand = windowSettings.showCommand;
     return std::make_unique<FakeWindow>(*this, windowSettings.fullScreen);
 }
 
@@ -183,11 +193,13 @@ std::unique_ptr<platform::DisplayDevice> FakePlatform::createDisplayDevice(platf
     return std::make_unique<FakeDisplay>(*this);
 }
 
-std::unique_ptr<platform::SoundDevice> FakePlatform::createSoundDevice(platform::Window*, const platform::WaveFormat&)
+std::unique_ptr<platform::SoundDevice> FakePlatform::createSoundDevice(platform::Window* window,
+                                                                       const platform::WaveFormat&)
 {
     if (faults.soundDevice)
         return nullptr;
-    return std::make_unique<FakeSoundDevice>();
+    record.soundWindows.push_back(window);
+    return std::make_unique<FakeSoundDevice>(*this);
 }
 
 std::unique_ptr<platform::SettingsKey> FakePlatform::openSettings(const char*, const char*)

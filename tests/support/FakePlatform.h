@@ -34,6 +34,8 @@ public:
         std::vector<std::string> messageBoxes;    // "caption|text"
         std::vector<int> waits;                   // timeouts the loop waited with
         bool lastWindowFullScreen = false;
+        int lastShowCommand = 0;
+        std::vector<platform::Window*> soundWindows;  // the sound device's window at creation and each follow
     };
 
     FakePlatform();
@@ -43,6 +45,7 @@ public:
     Record record;
     std::uint32_t now = 1000;
     std::int64_t secondsOfDay = 12345;
+    int startShowCommand = 1;
     std::map<std::string, std::vector<std::uint8_t>> settings;
     // Called with the number of presents so far after each present (tests queue input there).
     std::function<void(int presents)> onPresent;
@@ -64,6 +67,7 @@ public:
     void dispatchMessage(const platform::Message& message) override;
     void waitMessage(int timeoutMs) override;
     void postQuitMessage(int exitCode) override;
+    int getStartShowCommand() override { return startShowCommand; }
     std::uint32_t getMilliseconds() override { return now; }
     std::int64_t getSecondsOfDay() override { return secondsOfDay; }
     void showMessageBox(platform::Window* owner, const char* caption, const char* text,

@@ -64,6 +64,7 @@ private:
     EventTranslator translator;
     std::deque<Message> queue;
     std::uint32_t currentWindowId = 0;
+    SdlWindow* currentWindow = nullptr;  // maps pointer positions onto the picture
     bool interruptSave = false;
     std::string openedAddress;
     std::shared_ptr<int> alive = std::make_shared<int>(0);  // windows hold a weak reference

@@ -111,6 +111,15 @@ void Win32System::waitMessage(int timeoutMs)
 
 void Win32System::postQuitMessage(int exitCode) { PostQuitMessage(exitCode); }
 
+int Win32System::getStartShowCommand()
+{
+    // What WinMain would have been handed: the starter's wish, else the default.
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    return (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
+}
+
 void Win32System::beginTimerPeriod()
 {
     if (!timerRaised)

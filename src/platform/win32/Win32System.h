@@ -30,6 +30,7 @@ public:
     void dispatchMessage(const Message& message) override;
     void waitMessage(int timeoutMs) override;
     void postQuitMessage(int exitCode) override;
+    int getStartShowCommand() override;
 
     void beginTimerPeriod() override;
     void endTimerPeriod() override;
