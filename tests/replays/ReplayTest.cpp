@@ -12,7 +12,8 @@
 
 namespace {
 
-const std::filesystem::path replayFolder = std::filesystem::path(__FILE__).parent_path();
+// Beside the test data folder (a compiler cache may make __FILE__ relative).
+const std::filesystem::path replayFolder = std::filesystem::path(KELVARY_TEST_DATA).parent_path() / "replays";
 
 struct Replay {
     std::string driverOptions;
