@@ -53,7 +53,8 @@ bool enterDataFolder(platform::Platform& platformInstance)
     for (const auto& folder : folders) {
         std::error_code error;
         const fs::path shown = fs::absolute(folder, error);
-        text += "\n" + displayName(error ? folder : shown);
+        text += '\n';
+        text += displayName(error ? folder : shown);
     }
     text += "\n\nPlease install the game again.";
     platformInstance.showMessageBox(nullptr, "Cannot Find Game Data", text.c_str(), platform::MessageIcon::Error);
