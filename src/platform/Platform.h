@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -70,6 +71,9 @@ public:
     virtual void showMessageBox(Window* owner, const char* caption, const char* text, MessageIcon icon) = 0;
     virtual bool openWebPage(Window* owner, const char* address) = 0;
     virtual bool showHelp(Window* owner, const char* helpFile) = 0;
+
+    // The folder that holds the running program; empty where the system cannot tell.
+    virtual std::filesystem::path getProgramFolder() { return {}; }
 };
 
 // The platform of this build.

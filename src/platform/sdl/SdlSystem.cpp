@@ -251,6 +251,17 @@ bool SdlSystem::openWebPage(Window*, const char* address)
     return openAddress(address);
 }
 
+std::filesystem::path SdlSystem::getProgramFolder()
+{
+    char* folder = SDL_GetBasePath();
+    if (!folder)
+        return {};
+    // SDL ends the folder with a separator; the folder's own name has none.
+    std::filesystem::path result = std::filesystem::path(folder).parent_path();
+    SDL_free(folder);
+    return result;
+}
+
 bool SdlSystem::showHelp(Window*, const char* helpFile)
 {
     if (!helpFile || !*helpFile)

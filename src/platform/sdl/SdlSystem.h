@@ -45,6 +45,7 @@ public:
     void showMessageBox(Window* owner, const char* caption, const char* text, MessageIcon icon) override;
     bool openWebPage(Window* owner, const char* address) override;
     bool showHelp(Window* owner, const char* helpFile) override;
+    std::filesystem::path getProgramFolder() override;
 
     // Test and driver hooks (see SdlPlatform.h).
     void post(const Message& message) { queue.push_back(message); }

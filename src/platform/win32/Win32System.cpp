@@ -152,6 +152,24 @@ bool Win32System::openWebPage(Window* owner, const char* address)
     return result > 32;
 }
 
+std::filesystem::path Win32System::getProgramFolder()
+{
+    // Long paths need a larger buffer than MAX_PATH; a full buffer means the name was cut.
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length == 0)
+            return {};
+        if (length < name.size()) {
+            name.resize(length);
+            return std::filesystem::path(name).parent_path();
+        }
+        if (name.size() >= 32768)
+            return {};
+        name.resize(name.size() * 2);
+    }
+}
+
 bool Win32System::showHelp(Window* owner, const char* helpFile)
 {
     if (!helpFile || !*helpFile)

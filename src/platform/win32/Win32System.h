@@ -40,6 +40,7 @@ public:
     void showMessageBox(Window* owner, const char* caption, const char* text, MessageIcon icon) override;
     bool openWebPage(Window* owner, const char* address) override;
     bool showHelp(Window* owner, const char* helpFile) override;
+    std::filesystem::path getProgramFolder() override;
 
 private:
     // Windows hold a weak reference: one that outlives the platform sends its messages nowhere.
