@@ -60,24 +60,26 @@ Application::~Application()
     releaseDisplayDevice();
     releaseSoundDevice();
 
-    // The switches are saved only here, on an orderly end: a start that failed or a run that
-    // ended through the paint-error box keeps the stored ones, so that a full-screen switch
-    // that broke the display is not made permanent.
-    if (!initialised || paintFailed) {
-        instance->setMessageHandler(nullptr);
-        window.reset();
+    storeSwitches();
+
+    // A window still open goes quietly: nobody listens to its messages any more.
+    instance->setMessageHandler(nullptr);
+    window.reset();
+}
+
+void Application::storeSwitches()
+{
+    // The switches are saved only on an orderly end: a start that failed or a run that ended
+    // through the paint-error box keeps the stored ones, so that a full-screen switch that
+    // broke the display is not made permanent.
+    if (!initialised || paintFailed)
         return;
-    }
     openSettings();
     const unsigned char storedFullScreen = fullScreen ? 1 : 0;
     const unsigned char storedSound = hasSound ? 1 : 0;
     writeBinary("fullScreen", &storedFullScreen, 1);
     writeBinary("hasSound", &storedSound, 1);
     closeSettings();
-
-    // A window still open goes quietly: nobody listens to its messages any more.
-    instance->setMessageHandler(nullptr);
-    window.reset();
 }
 
 int Application::run()
@@ -173,6 +175,7 @@ void Application::windowProcedure(const platform::Message& message)
             rootWidget->handleEvent(MousePressed);
         return;
     case MessageKind::Quit: return;
+    case MessageKind::EndSession: storeSwitches(); return;
     }
 }
 

@@ -27,6 +27,7 @@ public:
     void windowProcedure(const platform::Message& message);
     bool toggleFullScreen();
     void closeWindow();
+    void storeSwitches();  // the sound and full-screen switches, as an orderly end keeps them
     void showHelp();
     void openWebPage(const char* address);
 

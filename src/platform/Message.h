@@ -13,6 +13,8 @@ enum class MessageKind {
     MouseMove,   // x, y: pointer position on the 800x600 logical screen
     ButtonDown,  // x, y as above; value: buttons held at this press (1 left, 2 right, 4 middle)
     Quit,        // value: exit code; ends the message loop
+    EndSession,  // the program is ended at once, with no frame to come (a browser page going away):
+                 // store now what an orderly end would store; sent directly, never queued
 };
 
 struct Message {

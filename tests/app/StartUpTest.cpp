@@ -74,6 +74,25 @@ TEST(Switches, TheFirstRunStoresTheDefaultsAndTheLastRunItsChoices)
     EXPECT_TRUE(app.hasSound);
 }
 
+TEST(Switches, ASessionEndedAtOnceStoresTheChoicesWhileTheGameStillRuns)
+{
+    // A browser page going away gives the game no orderly end: the switches are stored as it
+    // is told, and the stored values are the ones the next start reads.
+    FakePlatform fake;
+    {
+        Application app(false, 800, 600, 16, 1, 15, 1, 22050, 16, fake, 1);
+        app.hasSound = false;
+        app.fullScreen = true;
+        app.windowProcedure(platform::Message{MessageKind::EndSession, 0, 0, 0});
+        EXPECT_EQ(fake.settings["hasSound"], byte(0));
+        EXPECT_EQ(fake.settings["fullScreen"], byte(1));
+        app.fullScreen = false;
+    }
+    Application next(false, 800, 600, 16, 1, 15, 1, 22050, 16, fake, 1);
+    EXPECT_FALSE(next.hasSound);
+    EXPECT_FALSE(next.fullScreen);
+}
+
 TEST(Switches, StoredValuesOfAnotherShapeAreReadSafely)
 {
     FakePlatform fake;

@@ -20,6 +20,10 @@ struct FontMatch {
     bool substitute = false;  // true when neither the face nor a metric twin of it was found
 };
 
+// The best file for a family name, with whether the face is the one asked for (or a metric twin
+// of it) rather than a generic fallback.  False if no file was found at all.
+bool matchFontFamily(const std::string& family, FontMatch& match, bool& familyKnown);
+
 class FontLibrary {
 public:
     // The library shared by every drawing context and font alive; it starts SDL2_ttf when the

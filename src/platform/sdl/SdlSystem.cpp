@@ -10,6 +10,9 @@
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlDisplayDevice.h"
 #include "platform/sdl/SdlWindow.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/sdl/web/WebSettings.h"
+#endif
 
 namespace platform::sdl {
 
@@ -30,6 +33,16 @@ bool endsWithIgnoringCase(const std::string& text, const std::string& ending)
     return true;
 }
 
+// The system ends the program now (a browser page going away): the game hears it at once, as
+// no frame will follow to take it from the queue.
+int SDLCALL watchForTermination(void* system, SDL_Event* event)
+{
+    if (event->type == SDL_APP_TERMINATING)
+        static_cast<SdlSystem*>(system)->dispatchMessage(Message{MessageKind::EndSession, 0, 0, 0});
+    return 1;
+}
+
+#ifndef __EMSCRIPTEN__
 // A file:// address for an absolute path, with every byte outside the safe set escaped.
 std::string fileAddress(const std::filesystem::path& path)
 {
@@ -47,6 +60,7 @@ std::string fileAddress(const std::filesystem::path& path)
     }
     return address;
 }
+#endif
 
 }  // namespace
 
@@ -62,12 +76,16 @@ SdlSystem::SdlSystem(const Options& o) : options(o)
     started = SDL_InitSubSystem(subsystems) == 0;
     if (!started)
         std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
+    else
+        SDL_AddEventWatch(watchForTermination, this);
 }
 
 SdlSystem::~SdlSystem()
 {
-    if (started)
+    if (started) {
+        SDL_DelEventWatch(watchForTermination, this);
         SDL_QuitSubSystem(subsystems);
+    }
     if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
         SDL_Quit();
 }
@@ -124,6 +142,12 @@ std::string SdlSystem::settingsFolder()
 std::unique_ptr<SettingsKey> SdlSystem::openSettings(const char* company, const char* product)
 {
     const std::string keyPath = std::string("Software\\") + (company ? company : "") + "\\" + (product ? product : "");
+#ifdef __EMSCRIPTEN__
+    // In the browser the player's own settings live in its storage; a named folder (the
+    // headless driver's) stays a file.
+    if (options.settingsFolder.empty())
+        return openBrowserSettings(keyPath);
+#endif
     return FileSettingsKey::open(settingsFolder(), keyPath, std::exchange(interruptSave, false));
 }
 
@@ -269,6 +293,10 @@ bool SdlSystem::showHelp(Window*, const char* helpFile)
     // There is no viewer for the compiled help here; its pages are shipped as HTML instead.
     namespace fs = std::filesystem;
     const fs::path file = endsWithIgnoringCase(helpFile, ".chm") ? fs::path("help") / "index.html" : fs::path(helpFile);
+#ifdef __EMSCRIPTEN__
+    // The help pages are files of the site beside the game's page: a new tab opens them there.
+    return openAddress(file.generic_string());
+#else
     std::error_code error;
     if (!fs::is_regular_file(file, error))
         return false;
@@ -276,6 +304,7 @@ bool SdlSystem::showHelp(Window*, const char* helpFile)
     if (error)
         return false;
     return openAddress(fileAddress(absolute.lexically_normal()));
+#endif
 }
 
 }  // namespace platform::sdl

@@ -160,6 +160,14 @@ TEST_F(MessageTest, WindowEventsAndTerminationBecomeTheWindowsMessages)
         std::raise(signalNumber);
         EXPECT_EQ(queued(), "X0") << signalNumber;
     }
+    // The system ending the program now (a browser page going away) reaches the game at once,
+    // before any message is taken from the queue, and puts nothing into it.
+    SDL_Event terminating{};
+    terminating.type = SDL_APP_TERMINATING;
+    SDL_PushEvent(&terminating);
+    EXPECT_EQ(sent, std::vector<MessageKind>{MessageKind::EndSession});
+    EXPECT_TRUE(drain().empty());
+    sent.clear();
 
     // Destroying the window sends Destroy before it returns; its late events mean nothing.
     const std::uint32_t gone = id();
