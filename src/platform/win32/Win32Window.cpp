@@ -47,7 +47,11 @@ std::unique_ptr<Win32Window> Win32Window::create(const WindowSettings& settings,
 
     std::unique_ptr<Win32Window> result(new Win32Window(settings.fullScreen, std::move(handler)));
     DWORD exStyle = 0, style = framedStyle;
-    int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
+    // A framed window is made with its client area's size at once: one started minimised
+    // must not be resized before the player opens it.
+    RECT framed{0, 0, settings.clientWidth, settings.clientHeight};
+    AdjustWindowRect(&framed, framedStyle, FALSE);
+    int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = framed.right - framed.left, height = framed.bottom - framed.top;
     if (settings.fullScreen) {
         exStyle = WS_EX_TOPMOST;
         style = WS_POPUP;
@@ -79,15 +83,19 @@ void Win32Window::fitToClient(int width, int height)
         return;
     RECT wanted{0, 0, width, height};
     AdjustWindowRect(&wanted, framedStyle, FALSE);
-    // A window started minimised keeps the size it will be restored to in its placement;
-    // moving it would only move its icon.
+    // A minimised window keeps the size it will be restored to in its placement; moving it
+    // would only move its icon.
     if (IsIconic(window)) {
         WINDOWPLACEMENT placement{};
         placement.length = sizeof placement;
         if (!GetWindowPlacement(window, &placement))
             return;
-        placement.rcNormalPosition.right = placement.rcNormalPosition.left + (wanted.right - wanted.left);
-        placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + (wanted.bottom - wanted.top);
+        RECT& restored = placement.rcNormalPosition;
+        if (restored.right - restored.left == wanted.right - wanted.left &&
+            restored.bottom - restored.top == wanted.bottom - wanted.top)
+            return;
+        restored.right = restored.left + (wanted.right - wanted.left);
+        restored.bottom = restored.top + (wanted.bottom - wanted.top);
         SetWindowPlacement(window, &placement);
         return;
     }

@@ -21,21 +21,17 @@ extern char** environ;
 namespace platform::sdl::test {
 namespace {
 
-// Sets an environment variable for one scope (unset when `value` is null) and puts it back.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* variable, const char* value) : name(variable)
+// Sets an environment variable (unsets it for null) until the end of the scope.
+struct ScopedVariable {
+    ScopedVariable(const char* variable, const char* value) : name(variable), had(std::getenv(variable) != nullptr)
     {
-        if (const char* old = std::getenv(name))
-            previous = old, hadOne = true;
+        previous = had ? std::getenv(variable) : "";
         value ? setenv(name, value, 1) : unsetenv(name);
     }
-    ~ScopedVariable() { hadOne ? setenv(name, previous.c_str(), 1) : unsetenv(name); }
-
-private:
+    ~ScopedVariable() { had ? setenv(name, previous.c_str(), 1) : unsetenv(name); }
     const char* name;
+    bool had;
     std::string previous;
-    bool hadOne = false;
 };
 
 // Quarters of the 16-bit picture in four colours, and a white pixel in its last corner.
@@ -58,7 +54,6 @@ Message pressAt(Display& display, int x, int y)
     SDL_Event e{};
     e.button = SDL_MouseButtonEvent{SDL_MOUSEBUTTONDOWN, 0, window.id(), 0, SDL_BUTTON_LEFT, 1, 1, 0, x, y};
     SDL_PushEvent(&e);
-    m = Message{};
     display.platform->getMessage(m);
     return m;
 }
@@ -100,11 +95,10 @@ TEST(PresentationTest, EachWindowTakesItsPathShowsThePictureAndMapsThePointerOnt
 
         paintQuarters(*display.device->getBackSurface());
         ASSERT_TRUE(display.device->present());
-        EXPECT_EQ(windowPixel(window, 0, 0), 0xFF0000u);
-        EXPECT_EQ(windowPixel(window, w - 1, 0), 0x00FF00u);
-        EXPECT_EQ(windowPixel(window, 0, h - 1), 0x0000FFu);
-        EXPECT_EQ(windowPixel(window, w - 3, h - 3), 0xFFFF00u);
-        EXPECT_EQ(windowPixel(window, w - 1, h - 1), 0xFFFFFFu);
+        const std::vector<std::uint32_t> corners = {windowPixel(window, 0, 0), windowPixel(window, w - 1, 0),
+                                                    windowPixel(window, 0, h - 1), windowPixel(window, w - 3, h - 3),
+                                                    windowPixel(window, w - 1, h - 1)};
+        EXPECT_EQ(corners, (std::vector<std::uint32_t>{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFFFFFF}));
 
         const Message m = pressAt(display, c.pressX, c.pressY);
         EXPECT_EQ(m.kind, MessageKind::ButtonDown);
@@ -123,81 +117,63 @@ TEST(PresentationTest, OpenGlDriversThatRasteriseOnTheProcessorAreKnownByName)
         EXPECT_FALSE(isSoftwareRasteriser(name)) << (name ? name : "null");
 }
 
-// An X server of its own on a free display, with no window manager; its screen is kept in
-// a file, so what it shows can be read back.
-class XvfbScreen {
-public:
+// An X server of its own on a free display, with no window manager; it keeps its screen in
+// a file (XWD), so what it shows can be read back.
+struct XvfbScreen {
     XvfbScreen(int width, int height)
     {
         int ends[2];
-        if (folder.path().empty() || pipe(ends) != 0)
+        if (pipe(ends) != 0)
             return;
-        const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-        const std::string fbdir = folder.path().string();
-        std::vector<std::string> words = {"Xvfb", "-displayfd", "3",   "-screen",   "0",
-                                          screen, "-fbdir",     fbdir, "-nolisten", "tcp"};
-        std::vector<char*> arguments;
-        for (auto& word : words)
-            arguments.push_back(word.data());
-        arguments.push_back(nullptr);
+        std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24", fbdir = folder.path();
+        char xvfb[] = "Xvfb", displayfd[] = "-displayfd", three[] = "3", screenOption[] = "-screen", zero[] = "0",
+             fbdirOption[] = "-fbdir";
+        char* arguments[] = {xvfb,          displayfd,   three,        screenOption, zero,
+                             screen.data(), fbdirOption, fbdir.data(), nullptr};
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, ends[1], 3);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        const bool started = posix_spawnp(&server, "Xvfb", &actions, nullptr, arguments.data(), environ) == 0;
+        if (posix_spawnp(&server, "Xvfb", &actions, nullptr, arguments, environ) != 0)
+            server = 0;
         posix_spawn_file_actions_destroy(&actions);
         close(ends[1]);
-        std::string number;
         char c;
-        while (started && read(ends[0], &c, 1) == 1 && c != '\n')
-            number += c;
+        while (server && read(ends[0], &c, 1) == 1 && c != '\n')
+            display += c;
         close(ends[0]);
-        if (!started)
-            server = 0;
-        if (!number.empty())
-            display = ":" + number;
+        if (!display.empty())
+            display.insert(0, ":");
     }
     ~XvfbScreen()
     {
-        if (server > 0) {
-            kill(server, SIGTERM);
+        if (server > 0 && kill(server, SIGTERM) == 0)
             waitpid(server, nullptr, 0);
-        }
     }
-    bool running() const { return !display.empty(); }
 
-    // The screen's colour 0xRRGGBB at a point, from the server's own copy of its screen.
+    // The colour 0xRRGGBB at a point of the screen (32-bit pixels after the XWD header).
     std::uint32_t pixel(int x, int y) const
     {
         const std::string file = readFile((folder.path() / "Xvfb_screen0").string());
-        auto field = [&file](int index) {
+        auto word = [&file](size_t at, bool bigEndian) {
             std::uint32_t value = 0;
-            for (int i = 0; i < 4; ++i)
-                value = value << 8 | static_cast<unsigned char>(file[static_cast<size_t>(index * 4 + i)]);
+            for (size_t i = 0; i < 4 && at + 4 <= file.size(); ++i)
+                value = value << 8 | static_cast<unsigned char>(file[at + (bigEndian ? i : 3 - i)]);
             return value;
         };
-        if (file.size() < 100 || field(11) != 32)
-            return 0xDEADBEEF;
-        const size_t at = field(0) + field(19) * 12 + static_cast<size_t>(y) * field(12) + static_cast<size_t>(x) * 4;
-        if (at + 4 > file.size())
-            return 0xDEADBEEF;
-        std::uint32_t value = 0;
-        for (int i = 3; i >= 0; --i)
-            value = value << 8 | static_cast<unsigned char>(file[at + static_cast<size_t>(i)]);
-        return value & 0xFFFFFF;
+        const size_t at = word(0, true) + word(19 * 4, true) * 12 + y * size_t{word(12 * 4, true)} + x * size_t{4};
+        return word(11 * 4, true) == 32 ? word(at, false) & 0xFFFFFF : 0xDEADBEEF;
     }
 
-    std::string display;
-
-private:
     TempFolder folder;
     pid_t server = 0;
+    std::string display;
 };
 
 TEST(PresentationTest, FullScreenWithoutAWindowManagerCoversTheScreenWithBarsAboveAndBelow)
 {
     XvfbScreen screen(1280, 1024);
-    if (!screen.running())
+    if (screen.display.empty())
         GTEST_SKIP() << "no Xvfb here";
     ScopedVariable driver("SDL_VIDEODRIVER", "x11"), where("DISPLAY", screen.display.c_str());
     ScopedVariable forcing("KELVARY_PRESENT", nullptr);
