@@ -6,7 +6,7 @@
 #include <random>
 
 #include "support/TestBoard.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 
 namespace {
 

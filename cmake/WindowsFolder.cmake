@@ -11,3 +11,9 @@ add_custom_target(kelvary_windows_folder ALL
     COMMENT "Putting the Windows folder together"
     VERBATIM)
 add_dependencies(kelvary_windows_folder kelvary kelvary_assets kelvary_help_chm)
+
+# What scripts/package makes the installer and the zip from: the installer's script and the
+# players' README, both carrying the project's version.
+set(KELVARY_INSTALLER_ICON ${KELVARY_OUTPUT_DIR}/kelvary.ico)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/kelvary.nsi.in ${CMAKE_BINARY_DIR}/kelvary.nsi @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in ${CMAKE_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)

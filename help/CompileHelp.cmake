@@ -1,8 +1,9 @@
 # Compiles the help pages into one .chm file with chmcmd, in a work folder of its own.
 # chmcmd can report failure yet leave a partial file behind: the result counts only when
 # its exit code is 0 and the file exists, and a failed output is always removed.
-#   cmake -DCHMCMD=... -DSOURCE_DIR=... -DPICTURE_DIR=... -DWORK_DIR=... -DOUTPUT=... -P CompileHelp.cmake
-foreach(var CHMCMD SOURCE_DIR PICTURE_DIR WORK_DIR OUTPUT)
+# PAGES_DIR holds the pages made at configure time (the title page with its version).
+#   cmake -DCHMCMD=... -DSOURCE_DIR=... -DPAGES_DIR=... -DPICTURE_DIR=... -DWORK_DIR=... -DOUTPUT=... -P CompileHelp.cmake
+foreach(var CHMCMD SOURCE_DIR PAGES_DIR PICTURE_DIR WORK_DIR OUTPUT)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "CompileHelp.cmake needs -D${var}=...")
   endif()
@@ -11,7 +12,8 @@ endforeach()
 file(REMOVE "${OUTPUT}")
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
-file(GLOB pages "${SOURCE_DIR}/*.html" "${SOURCE_DIR}/*.css" "${SOURCE_DIR}/*.hhp" "${SOURCE_DIR}/*.hhc")
+file(GLOB pages "${SOURCE_DIR}/*.html" "${SOURCE_DIR}/*.css" "${SOURCE_DIR}/*.hhp" "${SOURCE_DIR}/*.hhc"
+     "${PAGES_DIR}/*.html")
 file(GLOB pictures "${PICTURE_DIR}/*.png")
 file(COPY ${pages} ${pictures} DESTINATION "${WORK_DIR}")
 

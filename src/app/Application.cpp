@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include <algorithm>
+
 #include "ui/Widget.h"
 
 Application* theApp = nullptr;
@@ -42,6 +44,10 @@ Application::Application(bool fullScreenDefault, int width, int height, int bits
     readBinary("hasSound", &storedSound, 1);
     fullScreen = storedFullScreen != 0;
     hasSound = storedSound != 0;
+    // The window's size is the player's to choose in the store; the value stays as written.
+    std::uint32_t storedScale = 0;
+    readDword("windowScale", &storedScale, 4);
+    windowScale = static_cast<int>(std::min<std::uint32_t>(storedScale, largestWindowScale));
     closeSettings();
 
     initialised = createWindow(showCommand) && createDisplayDevice() && createDisplaySurfaces() && createSoundDevice();
@@ -187,7 +193,12 @@ bool Application::toggleFullScreen()
 
     // If the display cannot be rebuilt it stays gone; the next frame then fails to draw and
     // the program ends through the paint-error box.
-    if (!(createWindow(1) && createDisplayDevice() && createDisplaySurfaces()))
+    if (!createWindow(1))
+        return false;
+    // A sound device bound to the old window would fall silent with it.
+    if (directSound)
+        directSound->followWindow(window.get());
+    if (!(createDisplayDevice() && createDisplaySurfaces()))
         return false;
 
     const bool picturesBack = rootWidget ? rootWidget->createSurfaces() : true;

@@ -79,6 +79,7 @@ public:
     int framePeriodMs = 66;
     std::uint32_t lastFrameTime = 0;
     bool hasSound = true;
+    int windowScale = 0;  // the window's whole multiple of the screen, 1 to 4; 0 the largest that fits
     int soundChannels = 1;
     int soundSampleRate = 22050;
     int soundBitsPerSample = 16;
@@ -110,11 +111,8 @@ public:
     static constexpr const char* helpFileName = "harrowdine kelvary help.chm";
     static constexpr const char* windowTitle = "harrowdine Kelvary";
     static constexpr const char* windowClassName = "kelvary";
+    static constexpr std::uint32_t largestWindowScale = 4;
 };
 
 extern Application* theApp;
 extern Widget* rootWidget;
-
-// The start-up function: creates the application and the screen host on `instance`, runs
-// the game and returns the process's exit code.
-int runGame(platform::Platform& instance);

@@ -1,12 +1,14 @@
 // The window and the display device of the application.
 #include "app/Application.h"
 
-bool Application::createWindow(int /*showCommand: the window shows as it is created*/)
+bool Application::createWindow(int showCommand)
 {
     platform::WindowSettings settings;
     settings.fullScreen = fullScreen;
     settings.clientWidth = screenWidth;
     settings.clientHeight = screenHeight;
+    settings.windowScale = windowScale;
+    settings.showCommand = showCommand;
     settings.className = windowClassName;
     settings.title = windowTitle;
     window = instance->createWindow(settings);

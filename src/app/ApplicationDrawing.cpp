@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "app/Application.h"
-#include "media/PixelPacking.h"
+#include "app/PixelPacking.h"
 #include "platform/DrawContext.h"
 
 bool Application::fillRect(int x, int y, int width, int height, int colour)

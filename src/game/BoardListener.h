@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/AssetCatalogue.h"
+
 // The counters of the board that the game screen shows, each in its own number display.
 enum class BoardCounter {
     Level,
@@ -24,12 +26,12 @@ enum class BoardSound {
 constexpr const char* boardSoundFile(BoardSound sound)
 {
     switch (sound) {
-    case BoardSound::FirstChain: return "beltree.wav";
-    case BoardSound::Chain: return "xyloslid.wav";
-    case BoardSound::LongChain: return "gliss.wav";
-    case BoardSound::Special: return "ok.wav";
-    case BoardSound::BigClear: return "bigbrass.wav";
-    case BoardSound::TimeUp: return "pizz.wav";
+    case BoardSound::FirstChain: return sounds::firstChain.fileName;
+    case BoardSound::Chain: return sounds::chain.fileName;
+    case BoardSound::LongChain: return sounds::longChain.fileName;
+    case BoardSound::Special: return sounds::special.fileName;
+    case BoardSound::BigClear: return sounds::bigClear.fileName;
+    case BoardSound::TimeUp: return sounds::timeUp.fileName;
     }
     return "";
 }

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "game/BoardListener.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 
 BoardRules::BoardRules(Widget& ownerWidget, BoardListener& boardListener, Bitmap* picture, int frames)
     : owner(ownerWidget),

@@ -5,7 +5,7 @@
 
 #include "game/BoardListener.h"
 #include "game/BoardRules.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "game/BoardListener.h"
 #include "game/BoardRules.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 
 void BoardRules::rotateGroup(int x, int y, bool counterClockwise)
 {

@@ -5,7 +5,7 @@
 
 #include "app/Application.h"
 #include "screens/GameOverPanel.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 #include "ui/NumberDisplay.h"
 
 bool blinkPhase = false;

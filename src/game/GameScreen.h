@@ -4,6 +4,7 @@
 
 #include "game/BoardListener.h"
 #include "game/BoardRules.h"
+#include "media/AssetCatalogue.h"
 #include "media/Bitmap.h"
 #include "media/SoundEffect.h"
 #include "ui/Widget.h"
@@ -112,14 +113,14 @@ private:
 
     // The pictures are described here and loaded by `setUp`; the screen owns them, its
     // widgets only borrow them.
-    Bitmap fieldBitmap{"field.bmp", 800, 600, 1, 1, 1};
-    Bitmap blocksBitmap{"blocks.bmp", 150, 240, 5, 8, 40, 0, 0};
-    Bitmap digitsBitmap{"digits.bmp", 100, 12, 10, 1, 10};
-    Bitmap bigDigitsBitmap{"digits2.bmp", 160, 20, 10, 1, 10, 0, 0};
-    Bitmap soundBitmap{"sound.bmp", 104, 68, 1, 4, 4, 0, 0};
-    Bitmap fullScreenBitmap{"fullscreen.bmp", 103, 72, 1, 4, 4, 0, 0};
-    Bitmap exitBitmap{"exit2.bmp", 54, 32, 1, 2, 2};
-    Bitmap logoButtonBitmap{"harrowdine.bmp", 138, 58, 1, 2, 2};
+    Bitmap fieldBitmap{pictures::field};
+    Bitmap blocksBitmap{pictures::blocks};
+    Bitmap digitsBitmap{pictures::digits};
+    Bitmap bigDigitsBitmap{pictures::bigDigits};
+    Bitmap soundBitmap{pictures::soundSwitch};
+    Bitmap fullScreenBitmap{pictures::fullScreenSwitch};
+    Bitmap exitBitmap{pictures::gameExit};
+    Bitmap logoButtonBitmap{pictures::logoButton};
 
     std::unique_ptr<SoundEffect> firstChainSound;
     std::unique_ptr<SoundEffect> chainSound;

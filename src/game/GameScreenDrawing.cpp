@@ -4,7 +4,7 @@
 
 #include "app/Application.h"
 #include "game/SquareList.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 
 bool GameScreen::draw()
 {

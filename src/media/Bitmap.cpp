@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/Application.h"
+#include "media/AssetCatalogue.h"
 #include "media/TranslucentBlend.h"
 #include "platform/Display.h"
 #include "platform/Surface.h"
@@ -34,6 +35,12 @@ Bitmap::Bitmap(const char* name, int w, int h, int cols, int rowCount, int frame
     : Bitmap(name, w, h, cols, rowCount, frames, 0, 0)
 {
     hasColourKey = false;
+}
+
+Bitmap::Bitmap(const PictureFile& picture)
+    : Bitmap(picture.fileName, picture.width, picture.height, picture.columns, picture.rows, picture.frameCount(), 0, 0)
+{
+    hasColourKey = picture.keyed;
 }
 
 Bitmap::Bitmap(const char* name, int w, int h, int cols, int rowCount, int frames, std::uint32_t keyLow,

@@ -6,6 +6,7 @@
 namespace platform {
 class Surface;
 }
+struct PictureFile;
 
 // One picture file in an off-screen surface, cut into equal cells counted row by row.
 // Each cell is one frame: an animation step, a button state, a digit, a block colour.
@@ -14,6 +15,8 @@ public:
     Bitmap(const char* fileName, int width, int height, int columns, int rows, int frameCount);
     Bitmap(const char* fileName, int width, int height, int columns, int rows, int frameCount,
            std::uint32_t colourKeyLow, std::uint32_t colourKeyHigh);
+    // A picture of the game's catalogue, with its size and cells, keyed on black if it is keyed.
+    explicit Bitmap(const PictureFile& picture);
     Bitmap(const Bitmap&) = delete;
     Bitmap& operator=(const Bitmap&) = delete;
     virtual ~Bitmap();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -15,6 +16,11 @@ struct WindowSettings {
     bool fullScreen = false;
     int clientWidth = 800;
     int clientHeight = 600;
+    // A framed window shows its client area at this whole multiple (1 to 4) where the layer
+    // can scale; 0 takes the largest multiple that fits the desktop.
+    int windowScale = 0;
+    // How the window first shows (the Windows show commands: 1 normal, 2 or 7 minimised, ...).
+    int showCommand = 1;
     const char* className = "kelvary";
     const char* title = "harrowdine Kelvary";
 };
@@ -52,6 +58,9 @@ public:
     virtual void waitMessage(int timeoutMs) = 0;  // until a message arrives or the time passes (-1: no limit)
     virtual void postQuitMessage(int exitCode) = 0;
 
+    // How the program was asked to show its window when it was started (a show command).
+    virtual int getStartShowCommand() { return 1; }
+
     // Clock.
     virtual void beginTimerPeriod() {}
     virtual void endTimerPeriod() {}
@@ -62,6 +71,9 @@ public:
     virtual void showMessageBox(Window* owner, const char* caption, const char* text, MessageIcon icon) = 0;
     virtual bool openWebPage(Window* owner, const char* address) = 0;
     virtual bool showHelp(Window* owner, const char* helpFile) = 0;
+
+    // The folder that holds the running program; empty where the system cannot tell.
+    virtual std::filesystem::path getProgramFolder() { return {}; }
 };
 
 // The platform of this build.

@@ -5,6 +5,8 @@
 
 namespace platform {
 
+class Window;
+
 struct WaveFormat {
     int channels = 1;
     int sampleRate = 22050;
@@ -34,6 +36,9 @@ public:
     virtual ~SoundDevice() = default;
     // A buffer of `bytes` bytes of sound in `format`; null on failure.
     virtual std::unique_ptr<SoundBuffer> createBuffer(const WaveFormat& format, std::uint32_t bytes, bool looping) = 0;
+    // The window was built anew (a full-screen switch): a device tied to the old one follows
+    // it to `window`.  False if it cannot.
+    virtual bool followWindow(Window* window) { return true; }
 };
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "screens/GameOverPanel.h"
 
+#include "media/AssetCatalogue.h"
 #include "app/Application.h"
 #include "screens/FramedBox.h"
 #include "screens/TextField.h"
@@ -32,15 +33,15 @@ void GameOverPanel::setUp(int boxWidth, int boxHeight, int fill, int border, int
     // Decided once, against the table as stored now.
     isHighScore = HighScoreTable::qualifies(finalScore);
 
-    gameOverBitmap = std::make_unique<Bitmap>("gameover.bmp", 81, 12, 1, 1, 1);
+    gameOverBitmap = std::make_unique<Bitmap>(pictures::gameOver);
     gameOverBitmap->createSurface();
-    okBitmap = std::make_unique<Bitmap>("ok.bmp", 22, 24, 1, 2, 2);
+    okBitmap = std::make_unique<Bitmap>(pictures::ok);
     okBitmap->createSurface();
 
     const int w = boxWidth;
     const int h = boxHeight;
     if (isHighScore) {
-        congratulationsBitmap = std::make_unique<Bitmap>("congratulations.bmp", 263, 64, 1, 1, 1);
+        congratulationsBitmap = std::make_unique<Bitmap>(pictures::congratulations);
         congratulationsBitmap->createSurface();
         allocateChildren(4);
         replaceChild(OkButton, std::make_unique<Widget>(this, (w - okBitmap->getCellWidth()) / 2, h - okBottomGap,
@@ -56,7 +57,7 @@ void GameOverPanel::setUp(int boxWidth, int boxHeight, int fill, int border, int
         nameField = field.get();
         replaceChild(NameFieldSlot, std::move(field));
     } else {
-        tipsBitmap = std::make_unique<Bitmap>("tips.bmp", 342, 30, 1, 1, 1);
+        tipsBitmap = std::make_unique<Bitmap>(pictures::tips);
         tipsBitmap->createSurface();
         // Centred across the panel, on its quarter lines, each by its own cell size.
         allocateChildren(3);

@@ -1,5 +1,6 @@
 #include "screens/HighScoreScreen.h"
 
+#include "media/AssetCatalogue.h"
 #include "app/Application.h"
 #include "screens/FramedBox.h"
 
@@ -29,10 +30,10 @@ HighScoreScreen::HighScoreScreen(Widget* parentWidget, int px, int py, int boxWi
 
 void HighScoreScreen::setUp()
 {
-    okBitmap = std::make_unique<Bitmap>("ok.bmp", 22, 24, 1, 2, 2);
-    resetBitmap = std::make_unique<Bitmap>("resetscores.bmp", 96, 24, 1, 2, 2);
-    nameLabelBitmap = std::make_unique<Bitmap>("name.bmp", 39, 11, 1, 1, 1);
-    scoreLabelBitmap = std::make_unique<Bitmap>("score.bmp", 42, 12, 1, 1, 1);
+    okBitmap = std::make_unique<Bitmap>(pictures::ok);
+    resetBitmap = std::make_unique<Bitmap>(pictures::resetScores);
+    nameLabelBitmap = std::make_unique<Bitmap>(pictures::nameLabel);
+    scoreLabelBitmap = std::make_unique<Bitmap>(pictures::scoreLabel);
     okBitmap->createSurface();
     resetBitmap->createSurface();
     nameLabelBitmap->createSurface();

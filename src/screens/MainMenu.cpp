@@ -1,5 +1,6 @@
 #include "screens/MainMenu.h"
 
+#include "media/AssetCatalogue.h"
 #include "app/Application.h"
 #include "screens/HighScoreScreen.h"
 #include "screens/OptionsScreen.h"
@@ -16,12 +17,12 @@ MainMenu::MainMenu(Widget* parentWidget, int px, int py)
 
 void MainMenu::setUp()
 {
-    titleBitmap = std::make_unique<Bitmap>("title.bmp", 800, 600, 1, 1, 1);
-    startBitmap = std::make_unique<Bitmap>("start.bmp", 83, 76, 1, 2, 2);
-    highScoresBitmap = std::make_unique<Bitmap>("highscores.bmp", 102, 56, 1, 2, 2);
-    optionsBitmap = std::make_unique<Bitmap>("options.bmp", 73, 56, 1, 2, 2);
-    helpBitmap = std::make_unique<Bitmap>("help.bmp", 44, 56, 1, 2, 2);
-    exitBitmap = std::make_unique<Bitmap>("exit.bmp", 44, 56, 1, 2, 2);
+    titleBitmap = std::make_unique<Bitmap>(pictures::title);
+    startBitmap = std::make_unique<Bitmap>(pictures::start);
+    highScoresBitmap = std::make_unique<Bitmap>(pictures::highScores);
+    optionsBitmap = std::make_unique<Bitmap>(pictures::options);
+    helpBitmap = std::make_unique<Bitmap>(pictures::help);
+    exitBitmap = std::make_unique<Bitmap>(pictures::exit);
     for (Bitmap* picture : {titleBitmap.get(), startBitmap.get(), highScoresBitmap.get(), optionsBitmap.get(),
                             helpBitmap.get(), exitBitmap.get()})
         picture->createSurface();

@@ -1,5 +1,6 @@
 #include "screens/OptionsScreen.h"
 
+#include "media/AssetCatalogue.h"
 #include "app/Application.h"
 #include "screens/FramedBox.h"
 
@@ -18,9 +19,9 @@ void OptionsScreen::setUp(int boxWidth, int boxHeight, int fill, int border, int
     borderWidth = penWidth;
 
     // Black is transparent on the two toggles.
-    soundBitmap = std::make_unique<Bitmap>("sound.bmp", 104, 68, 1, 4, 4, 0u, 0u);
-    fullScreenBitmap = std::make_unique<Bitmap>("fullscreen.bmp", 103, 72, 1, 4, 4, 0u, 0u);
-    okBitmap = std::make_unique<Bitmap>("ok.bmp", 22, 24, 1, 2, 2);
+    soundBitmap = std::make_unique<Bitmap>(pictures::soundSwitch);
+    fullScreenBitmap = std::make_unique<Bitmap>(pictures::fullScreenSwitch);
+    okBitmap = std::make_unique<Bitmap>(pictures::ok);
     soundBitmap->createSurface();
     fullScreenBitmap->createSurface();
     okBitmap->createSurface();

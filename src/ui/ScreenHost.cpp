@@ -2,8 +2,6 @@
 
 #include "app/Application.h"
 
-ScreenHost::ScreenHost(Widget* parentWidget, int px, int py) : ScreenHost(parentWidget, px, py, makeGameScreen) {}
-
 ScreenHost::ScreenHost(Widget* parentWidget, int px, int py, ScreenFactory factory) : screenFactory(std::move(factory))
 {
     Widget::init(parentWidget, px, py, nullptr);

@@ -1,5 +1,6 @@
 #include "ui/SplashScreen.h"
 
+#include "media/AssetCatalogue.h"
 #include "app/Application.h"
 
 SplashScreen::SplashScreen(Widget* parentWidget, int px, int py, int screenWidth, int screenHeight)
@@ -19,8 +20,8 @@ void SplashScreen::setUp(int screenWidth, int screenHeight)
     frameCount = 65;
     animating = true;
 
-    logoBitmap = std::make_unique<Bitmap>("company.bmp", 200, 36, 1, 1, 1);
-    startSound = std::make_unique<SoundEffect>("start.wav", false, 2);
+    logoBitmap = std::make_unique<Bitmap>(pictures::company);
+    startSound = std::make_unique<SoundEffect>(sounds::start.fileName, false, 2);
     logoBitmap->createSurface();
     startSound->createBuffer();
 

@@ -228,6 +228,9 @@ TEST_F(FrameLoopTest, SwitchingToFullScreenAndBackRebuildsTheDisplayWithoutEndin
     EXPECT_TRUE(app->fullScreen);
     EXPECT_FALSE(app->switchingMode);
     EXPECT_TRUE(fake.record.lastWindowFullScreen);
+    // The sound device follows the new window, as it would fall silent with the old one.
+    ASSERT_EQ(fake.record.soundWindows.size(), 2u);
+    EXPECT_EQ(fake.record.soundWindows[1], app->window.get());
     EXPECT_EQ(root->releases, 1);
     EXPECT_EQ(root->creations, 1);
     EXPECT_NE(app->backSurface, nullptr);
@@ -237,6 +240,8 @@ TEST_F(FrameLoopTest, SwitchingToFullScreenAndBackRebuildsTheDisplayWithoutEndin
     EXPECT_FALSE(fake.record.lastWindowFullScreen);
     EXPECT_EQ(fake.record.windowsCreated, 3);
     EXPECT_EQ(fake.record.windowsDestroyed, 2);
+    ASSERT_EQ(fake.record.soundWindows.size(), 3u);
+    EXPECT_EQ(fake.record.soundWindows[2], app->window.get());
     EXPECT_EQ(root->creations, 2);
     // The destroyed windows did not end the program.
     EXPECT_FALSE(fake.peekMessage());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
+#include "startup/StartUp.h"
 #include "support/FakePlatform.h"
 
 using platform::MessageKind;
@@ -30,12 +31,14 @@ TEST(StartUp, AnyDeviceThatCannotBeSetUpEndsWithTheInitialiseBox)
 TEST(StartUp, AClosedWindowEndsTheGameWithExitCodeZero)
 {
     FakePlatform fake;
+    fake.startShowCommand = 7;  // started minimised: the window shows as asked
     fake.onPresent = [&fake](int presents) {
         if (presents == 3)
             fake.queue(MessageKind::Close);
     };
     EXPECT_EQ(runGame(fake), 0);
     EXPECT_EQ(fake.record.presentTimes.size(), 3u);
+    EXPECT_EQ(fake.record.lastShowCommand, 7);
     EXPECT_TRUE(fake.record.messageBoxes.empty());
     EXPECT_EQ(theApp, nullptr);
     EXPECT_EQ(rootWidget, nullptr);

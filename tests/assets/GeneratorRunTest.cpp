@@ -8,32 +8,16 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <random>
 #include <string>
 
 #include "AssetFiles.h"
+#include "support/TemporaryFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 const std::string generator = std::string(KELVARY_OUTPUT_DIR) + "/kelvary-assetgen";
-
-class TemporaryFolder {
-public:
-    TemporaryFolder()
-    {
-        std::random_device seed;
-        path = fs::temp_directory_path() / ("kelvary-assets-" + std::to_string(seed()));
-        fs::create_directories(path);
-    }
-    ~TemporaryFolder()
-    {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-    fs::path path;
-};
 
 int runGenerator(const std::string& arguments)
 {
@@ -55,9 +39,9 @@ std::map<std::string, std::vector<std::uint8_t>> contents(const fs::path& root)
 TEST(GeneratorRun, TwoRunsWriteIdenticalBytesAndMatchTheBuiltAssets)
 {
     TemporaryFolder first, second;
-    ASSERT_EQ(runGenerator("'" + first.path.string() + "'"), 0);
-    ASSERT_EQ(runGenerator("'" + second.path.string() + "'"), 0);
-    const auto a = contents(first.path), b = contents(second.path);
+    ASSERT_EQ(runGenerator("'" + first.path().string() + "'"), 0);
+    ASSERT_EQ(runGenerator("'" + second.path().string() + "'"), 0);
+    const auto a = contents(first.path()), b = contents(second.path());
     ASSERT_GE(a.size(), 31u);  // 23 pictures, the window icon, 7 sounds, and more
     ASSERT_EQ(a.size(), b.size());
     for (const auto& [name, bytes] : a) {
@@ -72,7 +56,7 @@ TEST(GeneratorRun, TwoRunsWriteIdenticalBytesAndMatchTheBuiltAssets)
 TEST(GeneratorRun, AnUnwritableFolderOrAMissingArgumentFails)
 {
     TemporaryFolder folder;
-    const fs::path blocker = folder.path / "file";
+    const fs::path blocker = folder.path() / "file";
     std::ofstream(blocker) << "not a folder";
     EXPECT_EQ(runGenerator("'" + (blocker / "assets").string() + "'"), 1);
     EXPECT_EQ(runGenerator(""), 2);

@@ -11,43 +11,12 @@
 #include <vector>
 
 #include "AssetFiles.h"
+#include "media/AssetCatalogue.h"
 
 using assetfiles::Bitmap;
 using assetfiles::Rgb;
 
 namespace {
-
-struct PictureFormat {
-    const char* name;
-    int width, height, columns, rows;
-    bool keyed;
-};
-
-const PictureFormat pictures[] = {
-    {"company.bmp", 200, 36, 1, 1, false},
-    {"title.bmp", 800, 600, 1, 1, false},
-    {"start.bmp", 83, 76, 1, 2, false},
-    {"highscores.bmp", 102, 56, 1, 2, false},
-    {"options.bmp", 73, 56, 1, 2, false},
-    {"help.bmp", 44, 56, 1, 2, false},
-    {"exit.bmp", 44, 56, 1, 2, false},
-    {"field.bmp", 800, 600, 1, 1, false},
-    {"blocks.bmp", 150, 240, 5, 8, true},
-    {"digits.bmp", 100, 12, 10, 1, false},
-    {"digits2.bmp", 160, 20, 10, 1, true},
-    {"sound.bmp", 104, 68, 1, 4, true},
-    {"fullscreen.bmp", 103, 72, 1, 4, true},
-    {"exit2.bmp", 54, 32, 1, 2, false},
-    {"harrowdine.bmp", 138, 58, 1, 2, false},
-    {"ok.bmp", 22, 24, 1, 2, false},
-    {"resetscores.bmp", 96, 24, 1, 2, false},
-    {"name.bmp", 39, 11, 1, 1, false},
-    {"score.bmp", 42, 12, 1, 1, false},
-    {"gameover.bmp", 81, 12, 1, 1, false},
-    {"congratulations.bmp", 263, 64, 1, 1, false},
-    {"tips.bmp", 342, 30, 1, 1, false},
-    {"icon.bmp", 32, 32, 1, 1, false},
-};
 
 const Rgb panelFill{0, 0, 0x22};
 
@@ -65,16 +34,16 @@ struct Cell {
     int x, y, width, height;
 };
 
-Cell cellOf(const PictureFormat& format, int frame)
+Cell cellOf(const PictureFile& format, int frame)
 {
-    const int w = format.width / format.columns, h = format.height / format.rows;
+    const int w = format.cellWidth(), h = format.cellHeight();
     return {frame % format.columns * w, frame / format.columns * h, w, h};
 }
 
-const PictureFormat& formatOf(const std::string& name)
+const PictureFile& formatOf(const std::string& name)
 {
-    for (const PictureFormat& s : pictures)
-        if (name == s.name)
+    for (const PictureFile& s : pictures::all)
+        if (name == s.fileName)
             return s;
     throw std::logic_error(name);
 }
@@ -107,39 +76,39 @@ int differingPixels(const Bitmap& a, const Cell& ca, const Bitmap& b, const Cell
 
 TEST(PictureConformance, EveryPictureHasItsSizeAsA24BitBitmap)
 {
-    for (const PictureFormat& s : pictures) {
-        const auto bitmap = assetfiles::readBitmap(std::string(KELVARY_OUTPUT_DIR) + "/" + s.name);
-        ASSERT_TRUE(bitmap.has_value()) << s.name;
-        EXPECT_EQ(bitmap->width, s.width) << s.name;
-        EXPECT_EQ(bitmap->height, s.height) << s.name;
-        EXPECT_EQ(s.width % s.columns, 0) << s.name;
-        EXPECT_EQ(s.height % s.rows, 0) << s.name;
+    for (const PictureFile& s : pictures::all) {
+        const auto bitmap = assetfiles::readBitmap(std::string(KELVARY_OUTPUT_DIR) + "/" + s.fileName);
+        ASSERT_TRUE(bitmap.has_value()) << s.fileName;
+        EXPECT_EQ(bitmap->width, s.width) << s.fileName;
+        EXPECT_EQ(bitmap->height, s.height) << s.fileName;
+        EXPECT_EQ(s.width % s.columns, 0) << s.fileName;
+        EXPECT_EQ(s.height % s.rows, 0) << s.fileName;
     }
 }
 
 TEST(PictureConformance, KeyedCellsHaveTransparentMarginsAroundVisibleContent)
 {
-    for (const PictureFormat& s : pictures) {
+    for (const PictureFile& s : pictures::all) {
         if (!s.keyed)
             continue;
-        const Bitmap bitmap = load(s.name);
-        for (int frame = 0; frame < s.columns * s.rows; ++frame) {
+        const Bitmap bitmap = load(s.fileName);
+        for (int frame = 0; frame < s.frameCount(); ++frame) {
             const Cell cell = cellOf(s, frame);
             for (const auto& [x, y] : ring(cell))
-                ASSERT_TRUE(bitmap.at(x, y).isBlack()) << s.name << " frame " << frame << " at " << x << "," << y;
+                ASSERT_TRUE(bitmap.at(x, y).isBlack()) << s.fileName << " frame " << frame << " at " << x << "," << y;
             int visible = 0;
             for (int y = cell.y; y < cell.y + cell.height; ++y)
                 for (int x = cell.x; x < cell.x + cell.width; ++x)
                     visible += !bitmap.at(x, y).isBlack();
-            EXPECT_GT(visible, 12) << s.name << " frame " << frame << " shows (almost) nothing";
+            EXPECT_GT(visible, 12) << s.fileName << " frame " << frame << " shows (almost) nothing";
         }
     }
 }
 
 TEST(PictureConformance, BlocksHaveNoTransparentHolesAndEachColourReadsOnItsOwn)
 {
-    const PictureFormat& s = formatOf("blocks.bmp");
-    const Bitmap bitmap = load(s.name);
+    const PictureFile& s = formatOf("blocks.bmp");
+    const Bitmap bitmap = load(s.fileName);
     std::vector<std::array<long, 3>> restColours;
     for (int frame = 0; frame < 40; ++frame) {
         const Cell c = cellOf(s, frame);
@@ -189,7 +158,7 @@ TEST(PictureConformance, BlocksHaveNoTransparentHolesAndEachColourReadsOnItsOwn)
 TEST(PictureConformance, TheTenDigitCellsDiffer)
 {
     for (const char* name : {"digits.bmp", "digits2.bmp"}) {
-        const PictureFormat& s = formatOf(name);
+        const PictureFile& s = formatOf(name);
         const Bitmap bitmap = load(name);
         for (int a = 0; a < 10; ++a)
             for (int b = a + 1; b < 10; ++b)
@@ -202,7 +171,7 @@ TEST(PictureConformance, EveryButtonLooksDifferentUnderTheMouseAndInEachState)
 {
     for (const char* name : {"start.bmp", "highscores.bmp", "options.bmp", "help.bmp", "exit.bmp", "exit2.bmp",
                              "harrowdine.bmp", "ok.bmp", "resetscores.bmp", "sound.bmp", "fullscreen.bmp"}) {
-        const PictureFormat& s = formatOf(name);
+        const PictureFile& s = formatOf(name);
         const Bitmap bitmap = load(name);
         const int frames = s.columns * s.rows;
         for (int f = 0; f + 1 < frames; f += 2) {
@@ -240,7 +209,7 @@ TEST(PictureConformance, OpaquePicturesMatchWhatLiesBeneathThem)
         {"tips.bmp", nullptr, 0, 0},
     };
     for (const Placement& p : placements) {
-        const PictureFormat& s = formatOf(p.name);
+        const PictureFile& s = formatOf(p.name);
         const Bitmap bitmap = load(p.name);
         const Bitmap beneath = p.beneath ? load(p.beneath) : Bitmap{1, 1, {panelFill}};
         for (int frame = 0; frame < s.columns * s.rows; ++frame) {
@@ -258,8 +227,9 @@ TEST(PictureConformance, CounterAreasOfTheFieldAreTheDigitCellsBackground)
     const Bitmap field = load("field.bmp");
     const Bitmap digits = load("digits.bmp");
     const Rgb background = digits.at(0, 0);
+    const int digitWidth = pictures::digits.cellWidth(), digitHeight = pictures::digits.cellHeight();
     for (int d = 0; d < 10; ++d)
-        for (const auto& [x, y] : ring({d * 10, 0, 10, 12}))
+        for (const auto& [x, y] : ring({d * digitWidth, 0, digitWidth, digitHeight}))
             ASSERT_EQ(digits.at(x, y), background) << "digit cell " << d;
     struct Counter {
         int digits, left, right, y;
@@ -268,8 +238,8 @@ TEST(PictureConformance, CounterAreasOfTheFieldAreTheDigitCellsBackground)
     for (const Counter& c : {Counter{3, 20, 140, 50}, Counter{4, 20, 140, 130}, Counter{4, 20, 140, 210},
                              Counter{3, 20, 140, 470}, Counter{3, 20, 140, 550}, Counter{8, 660, 780, 50}}) {
         const int centre = (c.left + c.right) / 2;
-        for (int y = c.y; y < c.y + 12; ++y)
-            for (int x = centre - c.digits * 5; x < centre + c.digits * 5; ++x)
+        for (int y = c.y; y < c.y + digitHeight; ++y)
+            for (int x = centre - c.digits * digitWidth / 2; x < centre + c.digits * digitWidth / 2; ++x)
                 ASSERT_EQ(field.at(x, y), background) << "counter at y " << c.y << ", pixel " << x << "," << y;
     }
     // The time bar's inside is one plain colour for the game to fill.
@@ -283,15 +253,15 @@ TEST(PictureConformance, KeyedEdgesBlendTowardsWhatTheySitOnNeverTowardsBlack)
 {
     // A soft edge mixed with black would leave a dark fringe around blocks, digits and
     // switches on the blue field; every visible pixel stays clear of near-black.
-    for (const PictureFormat& s : pictures) {
+    for (const PictureFile& s : pictures::all) {
         if (!s.keyed)
             continue;
-        const Bitmap bitmap = load(s.name);
+        const Bitmap bitmap = load(s.fileName);
         for (int y = 0; y < bitmap.height; ++y)
             for (int x = 0; x < bitmap.width; ++x) {
                 const Rgb p = bitmap.at(x, y);
                 if (!p.isBlack()) {
-                    ASSERT_GE(std::max({p.r, p.g, p.b}), 30) << s.name << " at " << x << "," << y;
+                    ASSERT_GE(std::max({p.r, p.g, p.b}), 30) << s.fileName << " at " << x << "," << y;
                 }
             }
     }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "AssetFiles.h"
+#include "media/AssetCatalogue.h"
 
 namespace {
 
@@ -15,8 +16,8 @@ std::string output(const std::string& name) { return std::string(KELVARY_OUTPUT_
 
 TEST(Sounds, EveryEffectIsShortUnclippedMonoPcm)
 {
-    for (const char* name :
-         {"start.wav", "beltree.wav", "xyloslid.wav", "gliss.wav", "ok.wav", "bigbrass.wav", "pizz.wav"}) {
+    for (const SoundFile& sound : sounds::all) {
+        const char* name = sound.fileName;
         const auto wave = assetfiles::readWave(output(name));
         ASSERT_TRUE(wave.has_value()) << name;
         EXPECT_EQ(wave->formatTag, 1) << name;

@@ -3,8 +3,9 @@
 #include <array>
 
 #include "game/RandomGenerator.h"
+#include "media/AssetCatalogue.h"
 #include "media/Bitmap.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 
 TEST(Block, DrawsItsKindFromTheSharedGenerator)
 {
@@ -34,7 +35,7 @@ TEST(Block, DrawsItsKindFromTheSharedGenerator)
 TEST(Block, ShowsTheFirstCellOfItsColourAndCyclesWhenWild)
 {
     RandomGenerator random(7);
-    Bitmap picture("blocks.bmp", 150, 240, 5, 8, 40, 0, 0);
+    Bitmap picture(pictures::blocks);
     Block pictured(nullptr, 175, 115, &picture, 8, 5, random);
     Block bare(nullptr, 0, 0, nullptr, 8, 5, random);
     EXPECT_EQ(pictured.getWidth(), 30);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/TestBoard.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "support/TestBoard.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "support/TestBoard.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "support/TestBoard.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/TestBoard.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 
 TEST(BoardSetUp, DealsTheSpecialBlockFirstThenTheGridInCellOrder)
 {
@@ -21,23 +21,4 @@ TEST(BoardSetUp, DealsTheSpecialBlockFirstThenTheGridInCellOrder)
     EXPECT_TRUE(board.rules.isIdle()) << "a fresh board waits for the first move";
     EXPECT_FALSE(board.rules.createBlocks(BoardOwner::specialSlot, 0, 0, BoardOwner::firstCellSlot))
         << "the blocks exist already";
-}
-
-TEST(BoardSetUp, RefusesSlotsThatDoNotFitTheOwner)
-{
-    BoardOwner owner;
-    RecordingListener listener;
-    BoardRules rules(owner, listener, nullptr, 5);
-    EXPECT_FALSE(rules.createBlocks(11, 0, 0, 15)) << "the grid would run past child 77";
-    EXPECT_FALSE(rules.createBlocks(20, 0, 0, 12)) << "the special block inside the grid";
-    EXPECT_FALSE(rules.createBlocks(-1, 0, 0, 12));
-    for (int i = 0; i < owner.getChildCount(); ++i)
-        EXPECT_EQ(owner.getChild(i), nullptr);
-    EXPECT_EQ(rules.getCell(0), nullptr);
-    // Without blocks the rules find nothing and move nothing.
-    EXPECT_FALSE(rules.scanBoard());
-    rules.makeMove(0, 0, true);
-    rules.stepBoard();
-    rules.findHints();
-    EXPECT_EQ(rules.getHintList().getCount(), 0);
 }

@@ -1,8 +1,6 @@
 #include "GameScreenFixture.h"
 
-#include "support/StoredValues.h"
-
-#include "platform/Settings.h"
+#include "support/FakePlatform.h"
 
 namespace game_test {
 
@@ -14,7 +12,9 @@ GameScreen& GameScreenTest::startGame(std::int64_t seconds)
 {
     hostWidget = new ScreenHost(nullptr, 0, 0);
     rootWidget = hostWidget;
-    FixedClockPlatform clock(headless.platform(), seconds);
+    // The game deals from the time of day: a platform double's clock reads `seconds` while it is built.
+    FakePlatform clock;
+    clock.secondsOfDay = seconds;
     platform::Platform* real = app().instance;
     app().instance = &clock;
     hostWidget->setFrame(ScreenHost::GameScreenNumber);
@@ -44,30 +44,5 @@ std::string GameScreenTest::kinds()
         text += static_cast<char>('0' + rules().getCell(j)->getKind());
     return text;
 }
-
-void GameScreenTest::type(const std::string& text)
-{
-    for (char c : text)
-        headless.send(MessageKind::Char, static_cast<unsigned char>(c));
-}
-
-bool GameScreenTest::frame()
-{
-    const bool drawn = rootWidget && rootWidget->draw();
-    if (rootWidget)
-        rootWidget->update();
-    return drawn;
-}
-
-std::vector<std::uint32_t> GameScreenTest::region(int left, int top, int right, int bottom)
-{
-    std::vector<std::uint32_t> colours;
-    for (int py = top; py < bottom; ++py)
-        for (int px = left; px < right; ++px)
-            colours.push_back(colourAt(px, py));
-    return colours;
-}
-
-void GameScreenTest::screenshot(const std::string& name) { saveTestScreenshot(app(), name); }
 
 }  // namespace game_test

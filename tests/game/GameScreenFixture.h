@@ -1,8 +1,7 @@
 #pragma once
 
-// Shared by the game-screen tests: the real application on the headless SDL layer, a screen
-// host with the real screens and a game dealt from a fixed time of day, input sent through
-// the application's window procedure, and the back surface read back.
+// Shared by the game-screen tests: a screen host with the real screens and a game dealt from a
+// fixed time of day.
 
 #include <gtest/gtest.h>
 
@@ -11,75 +10,20 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
 #include "game/GameScreen.h"
-#include "platform/Message.h"
-#include "support/HeadlessApp.h"
-#include "support/StoredValues.h"
-#include "ui/Block.h"
+#include "game/Block.h"
+#include "support/ScreenTest.h"
 #include "ui/ScreenHost.h"
 
 namespace game_test {
-
-using platform::MessageKind;
-
-// The platform of the headless application with the time of day fixed, so that the game
-// screen deals the same field every run.
-class FixedClockPlatform : public platform::Platform {
-public:
-    FixedClockPlatform(platform::Platform& real, std::int64_t seconds) : inner(real), secondsOfDay(seconds) {}
-
-    void setMessageHandler(MessageHandler handler) override { inner.setMessageHandler(std::move(handler)); }
-    std::unique_ptr<platform::Window> createWindow(const platform::WindowSettings& settings) override
-    {
-        return inner.createWindow(settings);
-    }
-    std::unique_ptr<platform::DisplayDevice> createDisplayDevice(platform::Window& window, int width, int height,
-                                                                 int bits) override
-    {
-        return inner.createDisplayDevice(window, width, height, bits);
-    }
-    std::unique_ptr<platform::SoundDevice> createSoundDevice(platform::Window* window,
-                                                             const platform::WaveFormat& primary) override
-    {
-        return inner.createSoundDevice(window, primary);
-    }
-    std::unique_ptr<platform::SettingsKey> openSettings(const char* company, const char* product) override
-    {
-        return inner.openSettings(company, product);
-    }
-    bool peekMessage() override { return inner.peekMessage(); }
-    bool getMessage(platform::Message& message) override { return inner.getMessage(message); }
-    void dispatchMessage(const platform::Message& message) override { inner.dispatchMessage(message); }
-    void waitMessage(int timeoutMs) override { inner.waitMessage(timeoutMs); }
-    void postQuitMessage(int exitCode) override { inner.postQuitMessage(exitCode); }
-    std::uint32_t getMilliseconds() override { return inner.getMilliseconds(); }
-    std::int64_t getSecondsOfDay() override { return secondsOfDay; }
-    void showMessageBox(platform::Window* owner, const char* caption, const char* text,
-                        platform::MessageIcon icon) override
-    {
-        inner.showMessageBox(owner, caption, text, icon);
-    }
-    bool openWebPage(platform::Window* owner, const char* address) override
-    {
-        return inner.openWebPage(owner, address);
-    }
-    bool showHelp(platform::Window* owner, const char* helpFile) override { return inner.showHelp(owner, helpFile); }
-
-private:
-    platform::Platform& inner;
-    std::int64_t secondsOfDay;
-};
 
 // A field without a single square where no single turn makes one either: kind (c + 3r) mod 8
 // + 2 repeats only along steps whose square would leave the field.
 extern const std::array<const char*, 8> hintlessRows;
 
-class GameScreenTest : public ::testing::Test {
+class GameScreenTest : public ScreenTestBase {
 protected:
-    explicit GameScreenTest(int bitsPerPixel = 32) : headless(bitsPerPixel) {}
-
-    Application& app() { return headless.app(); }
+    explicit GameScreenTest(int bitsPerPixel = 32) : ScreenTestBase(bitsPerPixel) {}
 
     // The real host, switched to the game as the menu's start button does; the clock reads
     // `seconds` while the game is dealt.
@@ -94,37 +38,18 @@ protected:
     void setKinds(const std::array<const char*, 8>& rows);
     std::string kinds();
 
-    void move(int x, int y) { headless.send(MessageKind::MouseMove, 0, x, y); }
-    void click(int x, int y, int buttons = 1)
-    {
-        move(x, y);
-        headless.send(MessageKind::ButtonDown, buttons, x, y);
-    }
-    void keyDown(int code) { headless.send(MessageKind::KeyDown, code); }
-    void keyUp(int code) { headless.send(MessageKind::KeyUp, code); }
-    void type(const std::string& text);
-
-    // One frame as the loop runs it: draw, then update.
-    bool frame();
     void frames(int n)
     {
         for (int i = 0; i < n; ++i)
             ASSERT_TRUE(frame());
     }
-    bool drawOnly() { return rootWidget && rootWidget->draw(); }
 
     // Plays out the rest of the time, so that the next tick ends the game.
     void leaveOneUnit() { rules().spendTime(rules().getTimeLeft() - 1); }
 
-    std::uint32_t colourAt(int x, int y) { return headless.colourAt(x, y); }
-    std::vector<std::uint32_t> region(int left, int top, int right, int bottom);
     // The inside of a block's picture at (x, y), one pixel in from each edge.
     std::vector<std::uint32_t> blockInside(int x, int y) { return region(x + 1, y + 1, x + 29, y + 29); }
 
-    // Writes the back surface as a PNG under the build's screenshot folder (for looking at).
-    void screenshot(const std::string& name);
-
-    HeadlessApp headless;
     ScreenHost* hostWidget = nullptr;
 };
 

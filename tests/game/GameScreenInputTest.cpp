@@ -136,23 +136,6 @@ TEST_F(GameInputTest, BothButtonsOrTheMiddleButtonMoveNothing)
     EXPECT_EQ(rules().getTimeLeft(), time);
 }
 
-TEST_F(GameInputTest, AClickDuringAnAnimationChangesNothingAndCostsNoTime)
-{
-    startGame();
-    setKinds(hintlessRows);
-    click(220, 160);
-    ASSERT_TRUE(frame());
-    const std::string during = kinds();
-    const int time = rules().getTimeLeft();
-    click(400, 300);
-    click(400, 300, 2);
-    EXPECT_EQ(kinds(), during);
-    EXPECT_EQ(rules().getTimeLeft(), time);
-    frames(2);
-    EXPECT_TRUE(at(rules().getCell(3, 3), 3, 3));
-    EXPECT_EQ(rules().getTimeLeft(), time - 2);
-}
-
 TEST_F(GameInputTest, HoldingSpaceDrawsTheHintsInRedOnlyWhileHeld)
 {
     startGame();

@@ -1,4 +1,4 @@
-// Rectangles, lines, text and numbers drawn by the application into the back surface.
+// Text drawn and measured by the application into the back surface.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,62 +43,6 @@ protected:
     std::unique_ptr<HeadlessApp> app;
 };
 
-TEST_P(Drawing, FillPacksTheColourForTheDepth)
-{
-    ASSERT_TRUE(game().fillRect(10, 10, 5, 5, 0xFFFFFF));
-    ASSERT_TRUE(game().fillRect(20, 10, 5, 5, 0x808080));
-    const std::uint32_t white = app->pixel(12, 12);
-    const std::uint32_t grey = app->pixel(22, 12);
-    switch (GetParam()) {
-    case 16:
-        EXPECT_EQ(white, 0xFFFFu);
-        EXPECT_EQ(grey >> 11, 15u);
-        EXPECT_EQ((grey >> 5) & 0x3F, 31u);
-        EXPECT_EQ(grey & 0x1F, 15u);
-        break;
-    case 24:
-        EXPECT_EQ(white, 0xFFFFFFu);
-        EXPECT_EQ(grey, 0x808080u);
-        break;
-    default: EXPECT_EQ(white, 0xFFFFFFFFu); EXPECT_EQ(grey, 0xFF808080u);
-    }
-    EXPECT_EQ(app->colourAt(15, 12), 0u);
-    EXPECT_EQ(app->colourAt(12, 15), 0u);
-    // Cut to the picture at its edges.
-    EXPECT_TRUE(game().fillRect(790, 590, 50, 50, 0xFFFFFF));
-    EXPECT_NE(app->colourAt(799, 599), 0u);
-}
-
-TEST_P(Drawing, LineLeavesItsEndPointOut)
-{
-    ASSERT_TRUE(game().beginDraw());
-    game().selectPen(1, 0xFFFFFF);
-    game().drawLine(10, 10, 20, 10);
-    game().deletePen();
-    game().endDraw();
-    for (int x = 10; x < 20; ++x)
-        EXPECT_NE(app->colourAt(x, 10), 0u) << x;
-    EXPECT_EQ(app->colourAt(20, 10), 0u);
-    EXPECT_EQ(app->colourAt(9, 10), 0u);
-
-    // A framed box's 2-pixel border, as the panels draw it.
-    ASSERT_TRUE(game().beginDraw());
-    game().selectPen(2, 0xFF9900);
-    game().drawLine(100, 100, 200, 100);
-    game().drawLine(200, 100, 200, 150);
-    game().drawLine(200, 150, 100, 150);
-    game().drawLine(100, 150, 100, 100);
-    game().deletePen();
-    game().endDraw();
-    const Ink border = inkIn(90, 90, 210, 160);
-    EXPECT_EQ(border.left, 99);
-    EXPECT_EQ(border.top, 99);
-    EXPECT_EQ(border.right, 201);
-    EXPECT_EQ(border.bottom, 151);
-    EXPECT_EQ(app->colourAt(150, 125), 0u);
-    EXPECT_EQ(app->colourAt(99, 99) & 0xF0F000u, 0xF09000u);
-}
-
 TEST_P(Drawing, CentredTextStartsAtTheTopAndIsCentred)
 {
     int width = 0;
@@ -120,29 +64,6 @@ TEST_P(Drawing, CentredTextStartsAtTheTopAndIsCentred)
     EXPECT_GE(ink.top, 200);
     EXPECT_LE(ink.top, 204);  // capitals reach to within a few pixels of the top
     EXPECT_LE(ink.bottom, 216);
-}
-
-TEST_P(Drawing, NumbersFromZeroToTheLargest)
-{
-    int zeroWidth = 0;
-    int largestWidth = 0;
-    int height = 0;
-    game().measureText("0", 1, "Arial", 16, &zeroWidth, &height);
-    game().measureText("4294967295", 10, "Arial", 16, &largestWidth, &height);
-    EXPECT_EQ(largestWidth, 10 * zeroWidth);  // the digits share one width
-
-    ASSERT_TRUE(game().beginDraw());
-    game().selectFont("Arial", 16, 0xFFFFFF);
-    game().drawNumber(100, 100, 300, 120, 2, 0);
-    game().drawNumber(100, 200, 300, 220, 2, 4294967295u);
-    game().deleteFont();
-    game().endDraw();
-    const Ink zero = inkIn(90, 95, 310, 125);
-    const Ink largest = inkIn(90, 195, 310, 225);
-    EXPECT_LE(zero.right, 300);
-    EXPECT_GE(zero.left, 300 - zeroWidth);
-    EXPECT_NEAR(largest.left, 300 - largestWidth, 2);
-    EXPECT_LE(largest.right, 300);
 }
 
 TEST_P(Drawing, NamesWithAnAmpersandKeepIt)

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "media/PixelPacking.h"
+#include "app/PixelPacking.h"
 #include "media/TranslucentBlend.h"
 
 namespace {

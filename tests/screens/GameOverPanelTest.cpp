@@ -118,17 +118,5 @@ TEST_F(GameOverPanelTest, AScoreEqualToTheTenthShowsTheTipsAndStoresNothing)
     EXPECT_EQ(after.scores[9], 4000u);
 }
 
-TEST_F(GameOverPanelTest, ANameLeftEmptyIsStoredEmptyAtItsPlace)
-{
-    open(4001);
-    ASSERT_TRUE(owner->panel()->getIsHighScore());
-    click(qualifyingOkX, qualifyingOkY);
-    EXPECT_EQ(owner->results, std::vector<int>{10});
-    const HighScoreTable after = stored();
-    EXPECT_STREQ(after.names[9], "");
-    EXPECT_EQ(after.scores[9], 4001u);
-    EXPECT_EQ(after.scores[8], 6000u);
-}
-
 }  // namespace
 }  // namespace screens_test

@@ -109,30 +109,5 @@ TEST_F(OptionsTest, FullScreenThereAndBackKeepsTheBoxOpenAndWorkingAndStoresNoth
     EXPECT_EQ(storedSwitch("hasSound"), 1);
 }
 
-TEST(Switches, ASecondRunStartsWithTheSwitchesTheFirstLeftAtExit)
-{
-    TemporaryFolder store;
-    {
-        HeadlessApp first(32, store.path());
-        ASSERT_TRUE(first.app().hasSound);
-        ASSERT_FALSE(first.app().fullScreen);
-        auto* host = new ScreenHost(nullptr, 0, 0);
-        rootWidget = host;
-        host->setFrame(ScreenHost::MainMenuNumber);
-        auto clickAt = [&first](Spot spot) {
-            first.send(MessageKind::MouseMove, 0, spot.x, spot.y);
-            first.send(MessageKind::ButtonDown, 1, spot.x, spot.y);
-        };
-        clickAt(optionsSpot);
-        clickAt(soundToggleSpot);
-        clickAt(fullScreenToggleSpot);
-        clickAt(optionsOkSpot);
-        first.shutDown();
-    }
-    HeadlessApp second(32, store.path());
-    EXPECT_FALSE(second.app().hasSound);
-    EXPECT_TRUE(second.app().fullScreen);
-}
-
 }  // namespace
 }  // namespace screens_test

@@ -1,25 +1,14 @@
 #pragma once
 
-// Shared by the screen tests: a headless application with a widget tree installed as the
-// root, input sent through the application's window procedure, and pixel helpers.
+// Shared by the screen tests: the real screens in a host, stand-ins for the screens not under test.
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <functional>
 #include <memory>
-#include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "platform/Message.h"
-#include "support/HeadlessApp.h"
-#include "support/StoredValues.h"
+#include "support/ScreenTest.h"
 #include "ui/ScreenHost.h"
 
 namespace screens_test {
-
-using platform::MessageKind;
 
 // A stand-in for the game screen: asks the host for the menu when clicked, as the game does
 // when its end-of-game panel is confirmed.
@@ -41,12 +30,8 @@ public:
     std::vector<int>& events;
 };
 
-class ScreenTest : public ::testing::Test {
+class ScreenTest : public ScreenTestBase {
 protected:
-    explicit ScreenTest(int bitsPerPixel = 32) : headless(bitsPerPixel) {}
-
-    Application& app() { return headless.app(); }
-
     // The real screens, except that screen 2 is a stand-in for the game.
     ScreenHost& installHost()
     {
@@ -57,45 +42,6 @@ protected:
         });
         rootWidget = host;
         return *host;
-    }
-
-    void move(int x, int y) { headless.send(MessageKind::MouseMove, 0, x, y); }
-    void click(int x, int y, int buttons = 1)
-    {
-        move(x, y);
-        headless.send(MessageKind::ButtonDown, buttons, x, y);
-    }
-    // A press without the move before it (the pointer jumped there).
-    void press(int x, int y, int buttons = 1) { headless.send(MessageKind::ButtonDown, buttons, x, y); }
-    void keyDown(int code) { headless.send(MessageKind::KeyDown, code); }
-    void keyUp(int code) { headless.send(MessageKind::KeyUp, code); }
-    void typeChar(int code) { headless.send(MessageKind::Char, code); }
-    void type(const std::string& text)
-    {
-        for (char c : text)
-            typeChar(static_cast<unsigned char>(c));
-    }
-
-    // One frame as the loop runs it: draw, then update.
-    bool frame()
-    {
-        const bool drawn = rootWidget && rootWidget->draw();
-        if (rootWidget)
-            rootWidget->update();
-        return drawn;
-    }
-    bool drawOnly() { return rootWidget && rootWidget->draw(); }
-
-    std::uint32_t colourAt(int x, int y) { return headless.colourAt(x, y); }
-
-    // The colours of a rectangle of the back surface, row by row.
-    std::vector<std::uint32_t> region(int left, int top, int right, int bottom)
-    {
-        std::vector<std::uint32_t> colours;
-        for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x)
-                colours.push_back(colourAt(x, y));
-        return colours;
     }
 
     // How the text looks drawn in "Arial" at `height` in `colour` into the rectangle, on a
@@ -111,20 +57,6 @@ protected:
         app().endDraw();
         return region(left, top, right, bottom);
     }
-
-    // Pixels of the rectangle that are not `background`.
-    int countOther(int left, int top, int right, int bottom, std::uint32_t background)
-    {
-        int count = 0;
-        for (std::uint32_t colour : region(left, top, right, bottom))
-            count += colour != background ? 1 : 0;
-        return count;
-    }
-
-    // Writes the back surface as a PNG under the build's screenshot folder (for looking at).
-    void screenshot(const std::string& name);
-
-    HeadlessApp headless;
 };
 
 }  // namespace screens_test

@@ -85,15 +85,12 @@ public:
             --platformRef.faults.failSurfaceCreations;
             return false;
         }
-        ++platformRef.record.surfacesCreated;
         primary = std::make_unique<FakeSurface>(platformRef, 800, 600, 32);
         back = std::make_unique<FakeSurface>(platformRef, 800, 600, 32);
         return true;
     }
     void releaseSurfaces() override
     {
-        if (primary || back)
-            ++platformRef.record.surfacesReleased;
         back.reset();
         primary.reset();
     }
@@ -125,10 +122,19 @@ private:
 
 class FakeSoundDevice : public platform::SoundDevice {
 public:
+    explicit FakeSoundDevice(FakePlatform& owner) : platformRef(owner) {}
     std::unique_ptr<platform::SoundBuffer> createBuffer(const platform::WaveFormat&, std::uint32_t, bool) override
     {
         return nullptr;
     }
+    bool followWindow(platform::Window* window) override
+    {
+        platformRef.record.soundWindows.push_back(window);
+        return true;
+    }
+
+private:
+    FakePlatform& platformRef;
 };
 
 class FakeSettings : public platform::SettingsKey {
@@ -176,6 +182,7 @@ std::unique_ptr<platform::Window> FakePlatform::createWindow(const platform::Win
         return nullptr;
     ++record.windowsCreated;
     record.lastWindowFullScreen = windowSettings.fullScreen;
+    record.lastShowCommand = windowSettings.showCommand;
     return std::make_unique<FakeWindow>(*this, windowSettings.fullScreen);
 }
 
@@ -183,21 +190,20 @@ std::unique_ptr<platform::DisplayDevice> FakePlatform::createDisplayDevice(platf
 {
     if (faults.displayDevice)
         return nullptr;
-    ++record.displayDevicesCreated;
     return std::make_unique<FakeDisplay>(*this);
 }
 
-std::unique_ptr<platform::SoundDevice> FakePlatform::createSoundDevice(platform::Window*, const platform::WaveFormat&)
+std::unique_ptr<platform::SoundDevice> FakePlatform::createSoundDevice(platform::Window* window,
+                                                                       const platform::WaveFormat&)
 {
     if (faults.soundDevice)
         return nullptr;
-    return std::make_unique<FakeSoundDevice>();
+    record.soundWindows.push_back(window);
+    return std::make_unique<FakeSoundDevice>(*this);
 }
 
 std::unique_ptr<platform::SettingsKey> FakePlatform::openSettings(const char*, const char*)
 {
-    if (faults.settings)
-        return nullptr;
     return std::make_unique<FakeSettings>(settings);
 }
 
@@ -242,14 +248,6 @@ void FakePlatform::showMessageBox(platform::Window*, const char* caption, const 
     record.messageBoxes.push_back(std::string(caption) + "|" + text);
 }
 
-bool FakePlatform::openWebPage(platform::Window*, const char* address)
-{
-    record.opened.push_back(address);
-    return true;
-}
+bool FakePlatform::openWebPage(platform::Window*, const char*) { return true; }
 
-bool FakePlatform::showHelp(platform::Window*, const char* helpFile)
-{
-    record.opened.push_back(helpFile);
-    return true;
-}
+bool FakePlatform::showHelp(platform::Window*, const char*) { return true; }

@@ -21,7 +21,6 @@ public:
         bool displayDevice = false;
         bool displaySurfaces = false;
         bool soundDevice = false;
-        bool settings = false;
         int failPresents = 0;          // the next N presents fail
         int failRestores = 0;          // the next N surface restores fail
         int failSurfaceCreations = 0;  // the next N display-surface creations fail
@@ -30,15 +29,13 @@ public:
     struct Record {
         int windowsCreated = 0;
         int windowsDestroyed = 0;
-        int displayDevicesCreated = 0;
-        int surfacesCreated = 0;  // display-surface sets
-        int surfacesReleased = 0;
         int restores = 0;
         std::vector<std::uint32_t> presentTimes;  // clock reading at each present
         std::vector<std::string> messageBoxes;    // "caption|text"
         std::vector<int> waits;                   // timeouts the loop waited with
-        std::vector<std::string> opened;          // web pages and help files
         bool lastWindowFullScreen = false;
+        int lastShowCommand = 0;
+        std::vector<platform::Window*> soundWindows;  // the sound device's window at creation and each follow
     };
 
     FakePlatform();
@@ -48,6 +45,7 @@ public:
     Record record;
     std::uint32_t now = 1000;
     std::int64_t secondsOfDay = 12345;
+    int startShowCommand = 1;
     std::map<std::string, std::vector<std::uint8_t>> settings;
     // Called with the number of presents so far after each present (tests queue input there).
     std::function<void(int presents)> onPresent;
@@ -69,6 +67,7 @@ public:
     void dispatchMessage(const platform::Message& message) override;
     void waitMessage(int timeoutMs) override;
     void postQuitMessage(int exitCode) override;
+    int getStartShowCommand() override { return startShowCommand; }
     std::uint32_t getMilliseconds() override { return now; }
     std::int64_t getSecondsOfDay() override { return secondsOfDay; }
     void showMessageBox(platform::Window* owner, const char* caption, const char* text,

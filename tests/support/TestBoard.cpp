@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "ui/Block.h"
+#include "game/Block.h"
 
 void RecordingListener::counterChanged(BoardCounter counter, int value) { counters[counter] = value; }
 

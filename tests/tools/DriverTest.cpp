@@ -1,49 +1,24 @@
 // The headless driver as tests and tools use it: a separate program run from the output folder.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
-#include "support/HeadlessApp.h"
+#include "support/DriverRun.h"
+#include "support/TemporaryFolder.h"
 
 namespace {
 
-struct RunResult {
-    int exitCode = -1;
-    std::string output;
-};
-
-RunResult runDriver(const std::string& arguments)
+// The driver's output and errors together, as a user sees them.
+DriverRun runDriver(const std::string& arguments)
 {
-    const std::string command = std::string(KELVARY_OUTPUT_DIR) + "/kelvary-driver " + arguments + " 2>&1";
-    RunResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), pipe))
-        result.output += buffer.data();
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    DriverRun run = runProgram(std::string(KELVARY_OUTPUT_DIR) + "/kelvary-driver " + arguments);
+    run.output += run.errors;
+    return run;
 }
 
-std::string readFile(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void writeFile(const std::filesystem::path& file, const std::string& text)
-{
-    std::ofstream out(file, std::ios::binary);
-    out << text;
-}
+void writeFile(const std::filesystem::path& file, const std::string& text) { std::ofstream(file) << text; }
 
 TEST(Driver, AMalformedScriptLineIsRefusedWithItsNumberBeforeAnythingRuns)
 {
@@ -85,10 +60,10 @@ TEST(Driver, TwoRunsWithTheSameArgumentsPrintAndDrawTheSame)
     EXPECT_EQ(a.exitCode, 0) << a.output;
     EXPECT_EQ(a.output, b.output);
     EXPECT_NE(a.output.find("{\"frame\":15,"), std::string::npos) << a.output;
-    const std::string png = readFile(first);
+    const std::string png = readTextFile(first.string());
     ASSERT_GT(png.size(), 8u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
-    EXPECT_EQ(png, readFile(second));
+    EXPECT_EQ(png, readTextFile(second.string()));
 }
 
 }  // namespace

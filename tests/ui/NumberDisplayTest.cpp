@@ -4,13 +4,14 @@
 #include <memory>
 #include <vector>
 
+#include "media/AssetCatalogue.h"
 #include "media/Bitmap.h"
 #include "ui/NumberDisplay.h"
 
 namespace {
 
-// A ten-cell strip of 10 x 12 cells, as the game's small digits; no surface is needed.
-Bitmap tenCells() { return Bitmap("digits.bmp", 100, 12, 10, 1, 10); }
+// The game's small digits, ten cells in a row; no surface is needed.
+Bitmap tenCells() { return Bitmap(pictures::digits); }
 
 std::vector<int> frames(NumberDisplay& display)
 {
@@ -114,25 +115,6 @@ TEST(NumberDisplay, AlignmentFollowsTheDigitCount)
     // Other alignments leave x alone.
     NumberDisplay fixed(&parent, 17, 5, &strip, 4, 42, true, 0, 200, 300);
     EXPECT_EQ(fixed.getX(), 17);
-}
-
-TEST(NumberDisplay, SetBoundsAloneMovesNothing)
-{
-    Bitmap strip = tenCells();
-    NumberDisplay display(nullptr, 0, 0, &strip, 3, 7, true, NumberDisplay::AlignRight, 0, 100);
-    const int before = display.getX();
-    display.setBounds(0, 400);
-    EXPECT_EQ(display.getX(), before);
-    display.setValue(7);
-    EXPECT_EQ(display.getX(), 400 - 30);
-}
-
-TEST(NumberDisplay, IntegerPower)
-{
-    EXPECT_EQ(NumberDisplay::integerPower(10, 0), 1);
-    EXPECT_EQ(NumberDisplay::integerPower(10, -3), 1);
-    EXPECT_EQ(NumberDisplay::integerPower(10, 4), 10000);
-    EXPECT_EQ(NumberDisplay::integerPower(2, 10), 1024);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "media/AssetCatalogue.h"
 #include "media/Bitmap.h"
 #include "ui/Widget.h"
 
@@ -98,8 +99,8 @@ TEST(Widget, PositionsArePushedDownTheTree)
 
 TEST(Widget, SetBitmapClampsTheFrameAndTakesTheCellSize)
 {
-    Bitmap blocks("blocks.bmp", 150, 240, 5, 8, 40);
-    Bitmap button("ok.bmp", 22, 24, 1, 2, 2);
+    Bitmap blocks(pictures::blocks);
+    Bitmap button(pictures::ok);
     Widget widget(nullptr, 0, 0, &blocks);
     EXPECT_EQ(widget.getWidth(), 30);
     widget.setFrame(37);

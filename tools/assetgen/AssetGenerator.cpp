@@ -18,24 +18,17 @@
 #include "SoundSet.h"
 #include "TextRenderer.h"
 #include "WaveFile.h"
+#include "media/AssetCatalogue.h"
 
 namespace {
 
 constexpr Colour black{0, 0, 0};
 
-void save(OutputFolder& folder, const Picture& picture)
+// Writes a picture of the catalogue, keyed as the catalogue says.
+void writePicture(OutputFolder& folder, const PictureFile& file, const Canvas& canvas, Colour under)
 {
+    const Picture picture = Picture::from(file.fileName, canvas, under, file.keyed);
     folder.write(picture.fileName, BmpFile::encode(picture.width, picture.height, picture.rgb));
-}
-
-void saveOpaque(OutputFolder& folder, const char* name, const Canvas& canvas, Colour under)
-{
-    save(folder, Picture::from(name, canvas, under, false));
-}
-
-void saveKeyed(OutputFolder& folder, const char* name, const Canvas& canvas, Colour under)
-{
-    save(folder, Picture::from(name, canvas, under, true));
 }
 
 }  // namespace
@@ -48,46 +41,49 @@ bool AssetGenerator::run(OutputFolder& folder, std::string& error)
         return false;
     }
     Lettering lettering(renderer);
+    auto save = [&folder](const PictureFile& file, const Canvas& canvas, Colour under) {
+        writePicture(folder, file, canvas, under);
+    };
 
     // Splash screen.
-    saveOpaque(folder, "company.bmp", LogoArt::company(lettering), black);
+    save(pictures::company, LogoArt::company(lettering), black);
 
     // Main menu: the buttons are cut from the title so they sit on it without a seam.
     const Canvas title = MenuArt::title(lettering);
-    saveOpaque(folder, "title.bmp", title, black);
+    save(pictures::title, title, black);
     for (const MenuArt::MenuButton& button : MenuArt::buttons())
-        saveOpaque(folder, button.fileName.c_str(), MenuArt::button(lettering, title, button), black);
+        save(button.picture, MenuArt::button(lettering, title, button), black);
 
     // Game screen.
     const Canvas field = FieldArt::field(lettering);
-    saveOpaque(folder, "field.bmp", field, black);
-    saveKeyed(folder, "blocks.bmp", BlockArt::sheet(), palette::cellWell);
-    saveOpaque(folder, "digits.bmp", FieldArt::digits(lettering), palette::counterFill);
-    saveKeyed(folder, "digits2.bmp", FieldArt::bigDigits(lettering), palette::cellWell);
-    saveKeyed(folder, "sound.bmp", PanelArt::soundSwitch(lettering), palette::panelFill);
-    saveKeyed(folder, "fullscreen.bmp", PanelArt::fullScreenSwitch(lettering), palette::panelFill);
-    saveOpaque(folder, "exit2.bmp", FieldArt::exitButton(lettering, field), black);
-    saveOpaque(folder, "harrowdine.bmp", FieldArt::logoButton(lettering, field), black);
+    save(pictures::field, field, black);
+    save(pictures::blocks, BlockArt::sheet(), palette::cellWell);
+    save(pictures::digits, FieldArt::digits(lettering), palette::counterFill);
+    save(pictures::bigDigits, FieldArt::bigDigits(lettering), palette::cellWell);
+    save(pictures::soundSwitch, PanelArt::soundSwitch(lettering), palette::panelFill);
+    save(pictures::fullScreenSwitch, PanelArt::fullScreenSwitch(lettering), palette::panelFill);
+    save(pictures::gameExit, FieldArt::exitButton(lettering, field), black);
+    save(pictures::logoButton, FieldArt::logoButton(lettering, field), black);
 
     // Framed boxes.
-    saveOpaque(folder, "ok.bmp", PanelArt::okButton(lettering), palette::panelFill);
-    saveOpaque(folder, "resetscores.bmp", PanelArt::resetButton(lettering), palette::panelFill);
-    saveOpaque(folder, "name.bmp", PanelArt::nameLabel(lettering), palette::panelFill);
-    saveOpaque(folder, "score.bmp", PanelArt::scoreLabel(lettering), palette::panelFill);
-    saveOpaque(folder, "gameover.bmp", PanelArt::gameOver(lettering), palette::panelFill);
-    saveOpaque(folder, "congratulations.bmp", PanelArt::congratulations(lettering), palette::panelFill);
-    saveOpaque(folder, "tips.bmp", PanelArt::tips(lettering), palette::panelFill);
+    save(pictures::ok, PanelArt::okButton(lettering), palette::panelFill);
+    save(pictures::resetScores, PanelArt::resetButton(lettering), palette::panelFill);
+    save(pictures::nameLabel, PanelArt::nameLabel(lettering), palette::panelFill);
+    save(pictures::scoreLabel, PanelArt::scoreLabel(lettering), palette::panelFill);
+    save(pictures::gameOver, PanelArt::gameOver(lettering), palette::panelFill);
+    save(pictures::congratulations, PanelArt::congratulations(lettering), palette::panelFill);
+    save(pictures::tips, PanelArt::tips(lettering), palette::panelFill);
 
     // Sounds.
     for (const SoundEffectFile& sound : SoundSet::make())
         folder.write(sound.fileName, WaveFile::encode(SoundBuilder::sampleRate, sound.samples));
 
     // The program's icon: the window icon, the Windows icon file and the desktop's sizes.
-    const Canvas small = IconArt::icon(32);
-    saveOpaque(folder, "icon.bmp", small, palette::backgroundBottom);
+    const Canvas small = IconArt::icon(pictures::icon.width);
+    save(pictures::icon, small, palette::backgroundBottom);
     std::vector<IconImage> iconImages;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        const Canvas icon = size == 32 ? small : IconArt::icon(size);
+        const Canvas icon = size == pictures::icon.width ? small : IconArt::icon(size);
         std::vector<std::uint8_t> rgba = icon.toRgba();
         folder.write("icons/kelvary-" + std::to_string(size) + ".png", PngFile::encode(size, size, 4, rgba));
         if (size != 24 && size != 64 && size != 128)

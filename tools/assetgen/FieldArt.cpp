@@ -108,7 +108,7 @@ void digit(Canvas& canvas, Lettering& lettering, int d, TextStyle style, Colour 
 
 Canvas FieldArt::field(Lettering& lettering)
 {
-    Canvas canvas(800, 600, palette::backgroundBottom);
+    Canvas canvas(pictures::field.width, pictures::field.height, palette::backgroundBottom);
     background(canvas);
     lettering.write(canvas, "Kelvary", TextStyle{22, true}, palette::accentSoft, 0, 800, 22);
     timeBar(canvas, lettering);
@@ -136,12 +136,14 @@ Canvas FieldArt::digits(Lettering& lettering)
 
 Canvas FieldArt::bigDigits(Lettering& lettering)
 {
-    Canvas canvas(160, 20);
+    const PictureFile& picture = pictures::bigDigits;
+    const int width = picture.cellWidth(), height = picture.cellHeight();
+    Canvas canvas(picture.width, picture.height);
     for (int d = 0; d < 10; ++d) {
-        Canvas cell(16, 20);
+        Canvas cell(width, height);
         lettering.writeOutlined(cell, std::to_string(d), TextStyle{18, true}, palette::popupDigit,
-                                Colour::hex(0x100C30), 1.4, 0, 16, 10);
-        canvas.draw(cell, d * 16, 0);
+                                Colour::hex(0x100C30), 1.4, 0, width, height / 2);
+        canvas.draw(cell, d * width, 0);
     }
     return canvas;
 }

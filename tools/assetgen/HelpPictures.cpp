@@ -20,7 +20,8 @@ Canvas board(const std::vector<std::vector<int>>& rows)
             const double left = margin + x * cell, top = margin + y * cell;
             canvas.fill(Shape::roundedBox(left + 2, top + 2, cell - 4, cell - 4, 6), palette::cellWell);
             if (rows[y][x] >= 0)
-                BlockArt::draw(canvas, rows[y][x], 0, left + (cell - 30) / 2.0, top + (cell - 30) / 2.0, 30);
+                BlockArt::draw(canvas, rows[y][x], 0, left + (cell - BlockArt::blockSize) / 2.0,
+                               top + (cell - BlockArt::blockSize) / 2.0, BlockArt::blockSize);
         }
     return canvas;
 }

@@ -2,6 +2,7 @@
 
 #include "Palette.h"
 #include "Shape.h"
+#include "media/AssetCatalogue.h"
 
 void LogoArt::mark(Canvas& canvas, double cx, double cy, double size, double opacity)
 {
@@ -18,12 +19,14 @@ void LogoArt::mark(Canvas& canvas, double cx, double cy, double size, double opa
 
 Canvas LogoArt::company(Lettering& lettering)
 {
-    Canvas canvas(200, 36);
+    const int width = pictures::company.width, height = pictures::company.height;
+    Canvas canvas(width, height);
     const TextStyle style{26, true};
     const int textWidth = lettering.width(makerName, style);
     const double markSize = 28, gap = 9;
-    const double left = (200 - (markSize + gap + textWidth)) / 2;
-    mark(canvas, left + markSize / 2, 18, markSize);
-    lettering.write(canvas, makerName, style, palette::text, left + markSize + gap, 200, 17, Lettering::Align::Left);
+    const double left = (width - (markSize + gap + textWidth)) / 2;
+    mark(canvas, left + markSize / 2, height / 2, markSize);
+    lettering.write(canvas, makerName, style, palette::text, left + markSize + gap, width, height / 2 - 1,
+                    Lettering::Align::Left);
     return canvas;
 }

@@ -33,16 +33,16 @@ void tiltedSquare(Canvas& canvas, int row, double cx, double cy, double radius, 
 const std::vector<MenuArt::MenuButton>& MenuArt::buttons()
 {
     static const std::vector<MenuButton> list{
-        {"start.bmp", "Start", 358, 216, 83, 38},     {"highscores.bmp", "High Scores", 349, 293, 102, 28},
-        {"options.bmp", "Options", 363, 324, 73, 28}, {"help.bmp", "Help", 378, 355, 44, 28},
-        {"exit.bmp", "Exit", 378, 450, 44, 28},
+        {pictures::start, "Start", 358, 216},     {pictures::highScores, "High Scores", 349, 293},
+        {pictures::options, "Options", 363, 324}, {pictures::help, "Help", 378, 355},
+        {pictures::exit, "Exit", 378, 450},
     };
     return list;
 }
 
 Canvas MenuArt::title(Lettering& lettering)
 {
-    Canvas canvas(800, 600, palette::backgroundBottom);
+    Canvas canvas(pictures::title.width, pictures::title.height, palette::backgroundBottom);
     const Colour top = palette::backgroundTop, bottom = palette::backgroundBottom;
     canvas.fillAll([=](double x, double y) {
         const double dx = (x - 400) / 560, dy = (y - 150) / 520;
@@ -84,15 +84,16 @@ Canvas MenuArt::title(Lettering& lettering)
 
 Canvas MenuArt::button(Lettering& lettering, const Canvas& title, const MenuButton& button)
 {
-    const TextStyle preferred{button.cellHeight > 30 ? 24 : 16, true};
-    const TextStyle style = lettering.fit(button.caption, preferred, button.width - 8);
+    const int width = button.picture.cellWidth(), cellHeight = button.picture.cellHeight();
+    const TextStyle preferred{cellHeight > 30 ? 24 : 16, true};
+    const TextStyle style = lettering.fit(button.caption, preferred, width - 8);
     std::vector<Canvas> cells;
     for (int lit = 0; lit < 2; ++lit) {
-        Canvas cell = title.cut(button.x, button.y, button.width, button.cellHeight);
+        Canvas cell = title.cut(button.x, button.y, width, cellHeight);
         if (lit)
-            ButtonArt::highlight(cell, 0, 0, button.width, button.cellHeight);
-        lettering.write(cell, button.caption, style, lit ? palette::textBright : palette::text, 0, button.width,
-                        button.cellHeight / 2.0);
+            ButtonArt::highlight(cell, 0, 0, width, cellHeight);
+        lettering.write(cell, button.caption, style, lit ? palette::textBright : palette::text, 0, width,
+                        cellHeight / 2.0);
         cells.push_back(std::move(cell));
     }
     return ButtonArt::stacked(cells);

@@ -5,14 +5,16 @@
 
 #include "Canvas.h"
 #include "Lettering.h"
+#include "media/AssetCatalogue.h"
 
 // The main menu: the title picture and the five buttons cut from it.
 namespace MenuArt {
 
+// A button cut from the title at (x, y), with the size and cells of its picture.
 struct MenuButton {
-    std::string fileName;
+    PictureFile picture;
     std::string caption;
-    int x, y, width, cellHeight;
+    int x, y;
 };
 
 const std::vector<MenuButton>& buttons();

@@ -7,14 +7,16 @@
 #include "ButtonArt.h"
 #include "Palette.h"
 #include "Shape.h"
+#include "media/AssetCatalogue.h"
 
 namespace {
 
 using Align = Lettering::Align;
 
 // A text button on the panel fill: plain, then lit.
-Canvas textButton(Lettering& lettering, const char* caption, int width, int height)
+Canvas textButton(Lettering& lettering, const char* caption, const PictureFile& picture)
 {
+    const int width = picture.cellWidth(), height = picture.cellHeight();
     const TextStyle style = lettering.fit(caption, TextStyle{11, true}, width - 6);
     std::vector<Canvas> cells;
     for (int lit = 0; lit < 2; ++lit) {
@@ -27,8 +29,9 @@ Canvas textButton(Lettering& lettering, const char* caption, int width, int heig
     return ButtonArt::stacked(cells);
 }
 
-Canvas label(Lettering& lettering, const char* caption, int width, int height, Align align)
+Canvas label(Lettering& lettering, const char* caption, const PictureFile& picture, Align align)
 {
+    const int width = picture.width, height = picture.height;
     Canvas canvas(width, height, palette::panelFill);
     // One pixel clear of the edges, so no letter is cut.
     const TextStyle style = lettering.fit(caption, TextStyle{12, true}, width - 2);
@@ -80,8 +83,9 @@ void fullScreen(Canvas& canvas, double x, double cy, Colour ink)
 }
 
 // A two-state switch: each state plain and lit, an icon and a caption, one state per pair of cells.
-Canvas switchPicture(Lettering& lettering, int width, int height, const Icon states[2], const char* captions[2])
+Canvas switchPicture(Lettering& lettering, const PictureFile& picture, const Icon states[2], const char* captions[2])
 {
+    const int width = picture.cellWidth(), height = picture.cellHeight();
     std::vector<Canvas> cells;
     for (int state = 0; state < 2; ++state)
         for (int lit = 0; lit < 2; ++lit) {
@@ -98,39 +102,49 @@ Canvas switchPicture(Lettering& lettering, int width, int height, const Icon sta
 
 }  // namespace
 
-Canvas PanelArt::okButton(Lettering& lettering) { return textButton(lettering, "OK", 22, 12); }
+Canvas PanelArt::okButton(Lettering& lettering) { return textButton(lettering, "OK", pictures::ok); }
 
-Canvas PanelArt::resetButton(Lettering& lettering) { return textButton(lettering, "Reset Scores", 96, 12); }
+Canvas PanelArt::resetButton(Lettering& lettering)
+{
+    return textButton(lettering, "Reset Scores", pictures::resetScores);
+}
 
-Canvas PanelArt::nameLabel(Lettering& lettering) { return label(lettering, "Name", 39, 11, Align::Left); }
+Canvas PanelArt::nameLabel(Lettering& lettering) { return label(lettering, "Name", pictures::nameLabel, Align::Left); }
 
-Canvas PanelArt::scoreLabel(Lettering& lettering) { return label(lettering, "Score", 42, 12, Align::Right); }
+Canvas PanelArt::scoreLabel(Lettering& lettering)
+{
+    return label(lettering, "Score", pictures::scoreLabel, Align::Right);
+}
 
 Canvas PanelArt::gameOver(Lettering& lettering)
 {
-    Canvas canvas(81, 12, palette::panelFill);
-    const TextStyle style = lettering.fit("GAME OVER", TextStyle{12, true}, 80);
-    lettering.write(canvas, "GAME OVER", style, palette::accent, 0, 81, 6);
+    const int width = pictures::gameOver.width, height = pictures::gameOver.height;
+    Canvas canvas(width, height, palette::panelFill);
+    const TextStyle style = lettering.fit("GAME OVER", TextStyle{12, true}, width - 1);
+    lettering.write(canvas, "GAME OVER", style, palette::accent, 0, width, height / 2);
     return canvas;
 }
 
 Canvas PanelArt::congratulations(Lettering& lettering)
 {
-    Canvas canvas(263, 64, palette::panelFill);
-    lettering.write(canvas, "Congratulations!", TextStyle{20, true}, palette::accentSoft, 0, 263, 12);
-    lettering.write(canvas, "Your score enters the high-score table.", TextStyle{12, false}, palette::text, 0, 263, 36);
-    lettering.write(canvas, "Type your name, then click OK.", TextStyle{12, false}, palette::text, 0, 263, 54);
+    const int width = pictures::congratulations.width;
+    Canvas canvas(width, pictures::congratulations.height, palette::panelFill);
+    lettering.write(canvas, "Congratulations!", TextStyle{20, true}, palette::accentSoft, 0, width, 12);
+    lettering.write(canvas, "Your score enters the high-score table.", TextStyle{12, false}, palette::text, 0, width,
+                    36);
+    lettering.write(canvas, "Type your name, then click OK.", TextStyle{12, false}, palette::text, 0, width, 54);
     return canvas;
 }
 
 Canvas PanelArt::tips(Lettering& lettering)
 {
-    Canvas canvas(342, 30, palette::panelFill);
+    const int width = pictures::tips.width;
+    Canvas canvas(width, pictures::tips.height, palette::panelFill);
     const char* lines[] = {"Tip: squares count when tilted, too. Hold Space for hints.",
                            "Quick chains and combos multiply your score."};
     for (int i = 0; i < 2; ++i) {
-        const TextStyle style = lettering.fit(lines[i], TextStyle{12, false}, 340);
-        lettering.write(canvas, lines[i], style, palette::text, 0, 342, 6 + i * 14);
+        const TextStyle style = lettering.fit(lines[i], TextStyle{12, false}, width - 2);
+        lettering.write(canvas, lines[i], style, palette::text, 0, width, 6 + i * 14);
     }
     return canvas;
 }
@@ -139,12 +153,12 @@ Canvas PanelArt::soundSwitch(Lettering& lettering)
 {
     const Icon icons[2] = {soundOn, soundOff};
     const char* captions[2] = {"Sound on", "Sound off"};
-    return switchPicture(lettering, 104, 17, icons, captions);
+    return switchPicture(lettering, pictures::soundSwitch, icons, captions);
 }
 
 Canvas PanelArt::fullScreenSwitch(Lettering& lettering)
 {
     const Icon icons[2] = {window, fullScreen};
     const char* captions[2] = {"Window", "Full screen"};
-    return switchPicture(lettering, 103, 18, icons, captions);
+    return switchPicture(lettering, pictures::fullScreenSwitch, icons, captions);
 }

@@ -7,14 +7,15 @@
 // dark blue fill; the two switches are keyed, as the game screen shows them too.
 namespace PanelArt {
 
-Canvas okButton(Lettering& lettering);          // 22 x 24
-Canvas resetButton(Lettering& lettering);       // 96 x 24
-Canvas nameLabel(Lettering& lettering);         // 39 x 11
-Canvas scoreLabel(Lettering& lettering);        // 42 x 12
-Canvas gameOver(Lettering& lettering);          // 81 x 12
-Canvas congratulations(Lettering& lettering);   // 263 x 64
-Canvas tips(Lettering& lettering);              // 342 x 30
-Canvas soundSwitch(Lettering& lettering);       // 104 x 68: on, on lit, off, off lit
-Canvas fullScreenSwitch(Lettering& lettering);  // 103 x 72: window, lit, full screen, lit
+// Each at the size of its picture in the game's catalogue.
+Canvas okButton(Lettering& lettering);
+Canvas resetButton(Lettering& lettering);
+Canvas nameLabel(Lettering& lettering);
+Canvas scoreLabel(Lettering& lettering);
+Canvas gameOver(Lettering& lettering);
+Canvas congratulations(Lettering& lettering);
+Canvas tips(Lettering& lettering);
+Canvas soundSwitch(Lettering& lettering);       // on, on lit, off, off lit
+Canvas fullScreenSwitch(Lettering& lettering);  // window, lit, full screen, lit
 
 }  // namespace PanelArt

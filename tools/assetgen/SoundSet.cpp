@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "SoundBuilder.h"
+#include "media/AssetCatalogue.h"
 
 namespace {
 
@@ -107,7 +108,8 @@ std::vector<std::int16_t> pizzicato()
 
 std::vector<SoundEffectFile> SoundSet::make()
 {
-    return {{"start.wav", startJingle()},   {"beltree.wav", bellTree()}, {"xyloslid.wav", xylophoneRun()},
-            {"gliss.wav", harpGlissando()}, {"ok.wav", confirmChime()},  {"bigbrass.wav", brassFanfare()},
-            {"pizz.wav", pizzicato()}};
+    return {{sounds::start.fileName, startJingle()},    {sounds::firstChain.fileName, bellTree()},
+            {sounds::chain.fileName, xylophoneRun()},   {sounds::longChain.fileName, harpGlissando()},
+            {sounds::special.fileName, confirmChime()}, {sounds::bigClear.fileName, brassFanfare()},
+            {sounds::timeUp.fileName, pizzicato()}};
 }

@@ -9,6 +9,8 @@
 // game ends by itself.  Exit status: 0 on a clean end, the game's own code otherwise, 2 for a
 // bad command line or script.  With --interrupt-last-save 1 the settings save at the end stops
 // after writing its temporary file, as if the process were killed before the rename.
+// The game's data is looked up as the program does it (beside the driver, then in the
+// installed data folder); files named on the command line are taken from where it started.
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,7 +25,9 @@
 #include "StateWriter.h"
 #include "VirtualTimePlatform.h"
 #include "app/Application.h"
+#include "app/DataFolder.h"
 #include "platform/sdl/SdlPlatform.h"
+#include "startup/StartUp.h"
 
 namespace {
 
@@ -129,6 +133,13 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // The run changes into the data folder: names from the command line keep their meaning.
+    std::error_code absoluteError;
+    if (!options.store.empty())
+        options.store = std::filesystem::absolute(options.store, absoluteError).string();
+    for (auto& shot : options.shots)
+        shot.second = std::filesystem::absolute(shot.second, absoluteError).string();
+
     setenv("SDL_VIDEODRIVER", "dummy", 1);
 #ifndef __EMSCRIPTEN__
     // In the browser the page's own audio stays: SDL's silent driver needs a thread, and the
@@ -174,7 +185,7 @@ int main(int argc, char** argv)
             for (const auto& message : script.messagesFor(frame + 1))
                 driver.post(message);
         };
-        exitCode = runGame(driver);
+        exitCode = enterDataFolder(driver) ? runGame(driver) : 1;
     }
 
     if (!temporaryStore.empty()) {

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "game/GameScreen.h"
-#include "ui/Block.h"
+#include "game/Block.h"
 #include "ui/ScreenHost.h"
 
 namespace {

@@ -39,6 +39,7 @@ public:
                         platform::MessageIcon icon) override;
     bool openWebPage(platform::Window* owner, const char* address) override;
     bool showHelp(platform::Window* owner, const char* helpFile) override;
+    std::filesystem::path getProgramFolder() override { return inner->getProgramFolder(); }
 
 private:
     friend class PresentingDisplay;

@@ -173,9 +173,9 @@ void EventTranslator::translate(const SDL_Event& event, std::uint32_t windowId, 
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
+        // A key without a code (a media key, a key of another layout) is still a key press:
+        // it arrives as code 0, which skips the splash and types nothing.
         const int code = virtualKey(event.key.keysym);
-        if (code == 0)
-            break;
         const bool down = event.type == SDL_KEYDOWN;
         queue.push_back(Message{down ? MessageKind::KeyDown : MessageKind::KeyUp, code, 0, 0});
         // These four keys type a control character too, right after their key-down.

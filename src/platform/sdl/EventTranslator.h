@@ -17,7 +17,8 @@ public:
     // events count only for `windowId`, the game's current window.
     void translate(const SDL_Event& event, std::uint32_t windowId, std::deque<Message>& queue);
 
-    // The Windows virtual-key code of a key, 0 for keys the game has no code for.
+    // The Windows virtual-key code of a key, 0 for keys the game has no code for (they are
+    // delivered with that code).
     static int virtualKey(const SDL_Keysym& key);
 
 private:

@@ -40,8 +40,9 @@ struct Expand565 {
 };
 constexpr Expand565 expand565;
 
-// Copies the frame into the 32-bit texture, widening 16- and 24-bit pixels on the way.
-void convertToTexture(const SDL_Surface& frame, std::uint8_t* texels, int texturePitch)
+// Copies the frame into 32-bit 0x00RRGGBB words (a texture, a window's surface), widening
+// 16- and 24-bit pixels on the way.
+void widenTo32(const SDL_Surface& frame, std::uint8_t* texels, int texturePitch)
 {
     const int bytes = frame.format->BytesPerPixel;
     for (int y = 0; y < frame.h; ++y) {
@@ -69,28 +70,38 @@ std::unique_ptr<SdlDisplayDevice> SdlDisplayDevice::create(SdlWindow& window, in
     if (SdlSurface::formatForDepth(depth) == SDL_PIXELFORMAT_UNKNOWN)
         return nullptr;
 
-    SDL_Renderer* renderer = SDL_CreateRenderer(window.handle(), -1, 0);
-    if (!renderer)
-        renderer = SDL_CreateRenderer(window.handle(), -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer)
-        return nullptr;
-    // The logical picture keeps its aspect ratio in a window of any size (full screen):
-    // black bars fill the rest, and pointer events arrive in logical coordinates.
-    if (SDL_RenderSetLogicalSize(renderer, width, height) != 0) {
-        SDL_DestroyRenderer(renderer);
-        return nullptr;
+    PresentationPath path = choosePresentationPath(window.isFullScreen() || window.getScale() != 1);
+    SDL_Renderer* renderer = nullptr;
+    if (path == PresentationPath::WindowSurface) {
+        if (!SDL_GetWindowSurface(window.handle()))
+            return nullptr;
+    } else {
+        if (path == PresentationPath::AcceleratedRenderer)
+            renderer = SDL_CreateRenderer(window.handle(), -1, SDL_RENDERER_ACCELERATED);
+        if (!renderer) {
+            path = PresentationPath::SoftwareRenderer;
+            renderer = SDL_CreateRenderer(window.handle(), -1, SDL_RENDERER_SOFTWARE);
+        }
+        if (!renderer)
+            return nullptr;
     }
-    return std::unique_ptr<SdlDisplayDevice>(new SdlDisplayDevice(window, renderer, width, height, depth));
+    SDL_LogInfo(SDL_LOG_CATEGORY_APPLICATION, "Presenting through the %s", describe(path));
+    return std::unique_ptr<SdlDisplayDevice>(new SdlDisplayDevice(window, path, renderer, width, height, depth));
 }
 
-SdlDisplayDevice::SdlDisplayDevice(SdlWindow& owner, SDL_Renderer* r, int w, int h, int bitsPerPixel)
+SdlDisplayDevice::SdlDisplayDevice(SdlWindow& owner, PresentationPath p, SDL_Renderer* r, int w, int h,
+                                   int bitsPerPixel)
     : window(&owner),
+      path(p),
       renderer(r),
       width(w),
       height(h),
       pixelFormat(SdlSurface::formatForDepth(bitsPerPixel))
 {
     window->attach(this);
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(window->handle(), &windowWidth, &windowHeight);
+    placePicture(windowWidth, windowHeight);
 }
 
 SdlDisplayDevice::~SdlDisplayDevice()
@@ -120,14 +131,18 @@ void SdlDisplayDevice::destroyRenderer()
 bool SdlDisplayDevice::createSurfaces()
 {
     releaseSurfaces();
-    if (!renderer)
+    if (!window)
         return false;
-    // Scaling to a full-screen desktop looks smoother filtered than with whole pixels.
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
-    if (!texture)
-        return false;
-    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+    if (renderer) {
+        texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
+        if (!texture)
+            return false;
+        SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+        // Whole multiples stay sharp with whole pixels; a full-screen desktop of any other
+        // size looks smoother filtered, where the graphics card filters for free.
+        const bool filtered = window->isFullScreen() && path == PresentationPath::AcceleratedRenderer;
+        SDL_SetTextureScaleMode(texture, filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    }
     primary = SdlSurface::create(width, height, pixelFormat);
     back = SdlSurface::create(width, height, pixelFormat);
     if (!primary || !back) {
@@ -141,6 +156,8 @@ void SdlDisplayDevice::releaseSurfaces()
 {
     back.reset();
     primary.reset();
+    SDL_FreeSurface(stretchSource);
+    stretchSource = nullptr;
     if (texture)
         SDL_DestroyTexture(texture);
     texture = nullptr;
@@ -148,28 +165,91 @@ void SdlDisplayDevice::releaseSurfaces()
 
 std::unique_ptr<Surface> SdlDisplayDevice::createSurface(int w, int h) { return SdlSurface::create(w, h, pixelFormat); }
 
+SDL_Rect SdlDisplayDevice::placePicture(int windowWidth, int windowHeight)
+{
+    const Rect place = pictureRect(windowWidth, windowHeight, width, height);
+    window->showPicture(place, width, height);
+    return SDL_Rect{place.left, place.top, place.width(), place.height()};
+}
+
 bool SdlDisplayDevice::present()
 {
     if (failingPresents > 0) {
         --failingPresents;
         return false;
     }
-    if (!renderer || !texture || !back || !primary || back->isBusy() || primary->isBusy())
+    if (!window || (renderer && !texture) || !back || !primary || back->isBusy() || primary->isBusy())
         return false;
 
-    // The visible surface takes the finished frame, then the 32-bit texture takes it, and
-    // the renderer scales it into the window.
+    // The visible surface takes the finished frame, then the window shows it.
     SDL_Surface* frame = back->pixels();
     if (SDL_BlitSurface(frame, nullptr, primary->pixels(), nullptr) != 0)
         return false;
+    return renderer ? presentWithRenderer(frame) : presentToWindowSurface(frame);
+}
+
+bool SdlDisplayDevice::presentToWindowSurface(SDL_Surface* frame)
+{
+    // Asked anew every frame: a window whose size changed has a new surface.
+    SDL_Surface* shown = SDL_GetWindowSurface(window->handle());
+    if (!shown)
+        return false;
+    SDL_Rect place = placePicture(shown->w, shown->h);
+    if (place.w <= 0 || place.h <= 0)
+        return false;
+    const bool oneToOne = place.w == frame->w && place.h == frame->h;
+    if ((!oneToOne || place.w != shown->w || place.h != shown->h) && SDL_FillRect(shown, nullptr, 0) != 0)
+        return false;
+
+    if (shown->format->format != SDL_PIXELFORMAT_RGB888) {
+        // A display of another format: SDL converts (and stretches) on the way.
+        const int copied =
+            oneToOne ? SDL_BlitSurface(frame, nullptr, shown, &place) : SDL_BlitScaled(frame, nullptr, shown, &place);
+        return copied == 0 && SDL_UpdateWindowSurface(window->handle()) == 0;
+    }
+    // The usual 32-bit desktop takes the same exact widening as a texture.
+    if (oneToOne) {
+        if (SDL_LockSurface(shown) != 0)
+            return false;
+        auto* origin = static_cast<std::uint8_t*>(shown->pixels) + static_cast<size_t>(place.y) * shown->pitch +
+                       static_cast<size_t>(place.x) * 4;
+        widenTo32(*frame, origin, shown->pitch);
+        SDL_UnlockSurface(shown);
+    } else {
+        if (!stretchSource)
+            stretchSource = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
+        if (!stretchSource)
+            return false;
+        widenTo32(*frame, static_cast<std::uint8_t*>(stretchSource->pixels), stretchSource->pitch);
+        if (SDL_BlitScaled(stretchSource, nullptr, shown, &place) != 0)
+            return false;
+    }
+    return SDL_UpdateWindowSurface(window->handle()) == 0;
+}
+
+bool SdlDisplayDevice::presentWithRenderer(SDL_Surface* frame)
+{
+    // The 32-bit texture takes the frame, and the renderer scales it into the window.
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(window->handle(), &windowWidth, &windowHeight);
+    const SDL_Rect place = placePicture(windowWidth, windowHeight);
     void* texels = nullptr;
     int texturePitch = 0;
     if (SDL_LockTexture(texture, nullptr, &texels, &texturePitch) != 0)
         return false;
-    convertToTexture(*frame, static_cast<std::uint8_t*>(texels), texturePitch);
+    widenTo32(*frame, static_cast<std::uint8_t*>(texels), texturePitch);
     SDL_UnlockTexture(texture);
+    // The picture covers its place, so only the bars beside or above and below it are
+    // painted black: clearing the whole window would cost as much again in software.
+    const SDL_Rect bars[] = {{0, 0, place.x, windowHeight},
+                             {place.x + place.w, 0, windowWidth - place.x - place.w, windowHeight},
+                             {place.x, 0, place.w, place.y},
+                             {place.x, place.y + place.h, place.w, windowHeight - place.y - place.h}};
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    if (SDL_RenderClear(renderer) != 0 || SDL_RenderCopy(renderer, texture, nullptr, nullptr) != 0)
+    for (const SDL_Rect& bar : bars)
+        if (bar.w > 0 && bar.h > 0 && SDL_RenderFillRect(renderer, &bar) != 0)
+            return false;
+    if (SDL_RenderCopy(renderer, texture, nullptr, &place) != 0)
         return false;
     SDL_RenderPresent(renderer);
     return true;

@@ -1,13 +1,14 @@
 #pragma once
 
 // The display of the game's window on SDL: an 800x600 software back surface, a visible
-// copy of it, and a renderer that scales the picture into the window.
+// copy of it, and the presentation path that puts the picture into the window.
 
 #include <SDL.h>
 
 #include <memory>
 
 #include "platform/Display.h"
+#include "platform/sdl/Presentation.h"
 #include "platform/sdl/SdlSurface.h"
 
 namespace platform::sdl {
@@ -17,7 +18,8 @@ class SdlWindow;
 class SdlDisplayDevice final : public DisplayDevice {
 public:
     // A device for `window` with surfaces of width x height at `bitsPerPixel` (16, 24, 32,
-    // or 0 for the display's own depth).  Null if SDL has no renderer for the window.
+    // or 0 for the display's own depth), presenting on the path chosen for the window.  Null
+    // if the window has no surface or SDL no renderer for it.
     static std::unique_ptr<SdlDisplayDevice> create(SdlWindow& window, int width, int height, int bitsPerPixel);
 
     ~SdlDisplayDevice() override;
@@ -31,6 +33,7 @@ public:
     bool present() override;
     std::unique_ptr<Surface> createSurface(int width, int height) override;
     void flipToSystemSurface() override {}
+    PresentationPath getPath() const { return path; }
 
     // The window is being destroyed before the device: renderer and texture go with it,
     // and every later present fails.
@@ -39,12 +42,19 @@ public:
     void failPresents(int count) { failingPresents = count; }
 
 private:
-    SdlDisplayDevice(SdlWindow& window, SDL_Renderer* renderer, int width, int height, int bitsPerPixel);
+    SdlDisplayDevice(SdlWindow& window, PresentationPath path, SDL_Renderer* renderer, int width, int height,
+                     int bitsPerPixel);
     void destroyRenderer();
+    // Where the picture goes in a window of the given size; the window maps the pointer by it.
+    SDL_Rect placePicture(int windowWidth, int windowHeight);
+    bool presentToWindowSurface(SDL_Surface* frame);
+    bool presentWithRenderer(SDL_Surface* frame);
 
     SdlWindow* window;
-    SDL_Renderer* renderer;
+    PresentationPath path;
+    SDL_Renderer* renderer;  // null on the window-surface path
     SDL_Texture* texture = nullptr;
+    SDL_Surface* stretchSource = nullptr;  // the frame widened for stretching into a window surface
     int width;
     int height;
     std::uint32_t pixelFormat;            // of the back, visible and off-screen surfaces

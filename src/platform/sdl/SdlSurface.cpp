@@ -1,9 +1,9 @@
 #include "platform/sdl/SdlSurface.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
+#include "platform/Clipping.h"
 #include "platform/sdl/SdlDrawing.h"
 
 namespace platform::sdl {
@@ -127,35 +127,12 @@ bool SdlSurface::blit(Surface& from, const Rect& source, int x, int y, bool keye
     if (source.right < source.left || source.bottom < source.top)
         return false;
 
-    // Cut the source to its own surface, then the destination to this one, moving the
-    // other side along so each remaining pixel still lands where it would have.
-    long long sl = source.left, st = source.top, sr = source.right, sb = source.bottom;
-    long long dx = x, dy = y;
-    if (sl < 0) {
-        dx -= sl;
-        sl = 0;
-    }
-    if (st < 0) {
-        dy -= st;
-        st = 0;
-    }
-    sr = std::min<long long>(sr, other->getWidth());
-    sb = std::min<long long>(sb, other->getHeight());
-    if (dx < 0) {
-        sl -= dx;
-        dx = 0;
-    }
-    if (dy < 0) {
-        st -= dy;
-        dy = 0;
-    }
-    sr = std::min(sr, sl + (getWidth() - dx));
-    sb = std::min(sb, st + (getHeight() - dy));
-    if (sl >= sr || st >= sb)
+    ClippedBlit cut;
+    if (!clipBlit(source, x, y, other->getWidth(), other->getHeight(), getWidth(), getHeight(), cut))
         return true;  // nothing of it is visible
 
-    SDL_Rect part{static_cast<int>(sl), static_cast<int>(st), static_cast<int>(sr - sl), static_cast<int>(sb - st)};
-    SDL_Rect to{static_cast<int>(dx), static_cast<int>(dy), part.w, part.h};
+    SDL_Rect part{cut.source.left, cut.source.top, cut.source.width(), cut.source.height()};
+    SDL_Rect to{cut.x, cut.y, part.w, part.h};
 
     // A surface copied onto itself goes through a copy of the source part first, so that
     // overlapping rectangles read the picture as it was before the blit.
@@ -219,11 +196,10 @@ bool SdlSurface::fill(const Rect& area, std::uint32_t pixel)
 {
     if (isBusy())
         return false;
-    const int left = std::max(area.left, 0), top = std::max(area.top, 0);
-    const int right = std::min(area.right, getWidth()), bottom = std::min(area.bottom, getHeight());
-    if (left >= right || top >= bottom)
+    const Rect inside = clipToSurface(area, getWidth(), getHeight());
+    if (inside.isEmpty())
         return true;
-    SDL_Rect rect{left, top, right - left, bottom - top};
+    SDL_Rect rect{inside.left, inside.top, inside.width(), inside.height()};
     return SDL_FillRect(surface, &rect, pixel) == 0;
 }
 

@@ -69,6 +69,10 @@ SdlSystem::SdlSystem(const Options& o) : options(o)
     // Closing the window is the game's own business (a Close message); SDL's quit event is
     // left to termination requests.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // A window's own surface is plain memory shown by the display server; SDL would
+    // otherwise put an OpenGL texture behind it, which costs far more where OpenGL is drawn
+    // on the processor.  The presentation path decides when a renderer is worth it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     started = SDL_InitSubSystem(subsystems) == 0;
     if (!started)
         std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
@@ -94,13 +98,17 @@ std::unique_ptr<Window> SdlSystem::createWindow(const WindowSettings& settings)
     auto window = SdlWindow::create(settings, [this, token = std::weak_ptr<int>(alive)](SdlWindow& gone) {
         if (token.expired())
             return;
-        if (currentWindowId == gone.id())
+        if (currentWindowId == gone.id()) {
             currentWindowId = 0;
+            currentWindow = nullptr;
+        }
         if (messageHandler)
             messageHandler(Message{MessageKind::Destroy, 0, 0, 0});
     });
-    if (window)
+    if (window) {
         currentWindowId = window->id();
+        currentWindow = window.get();
+    }
     return window;
 }
 
@@ -143,7 +151,18 @@ std::unique_ptr<SettingsKey> SdlSystem::openSettings(const char* company, const 
     return FileSettingsKey::open(settingsFolder(), keyPath, std::exchange(interruptSave, false));
 }
 
-void SdlSystem::translate(const SDL_Event& event) { translator.translate(event, currentWindowId, queue); }
+void SdlSystem::translate(const SDL_Event& event)
+{
+    // Pointer positions arrive in window pixels and reach the game on its picture.
+    SDL_Event mapped = event;
+    if (currentWindow) {
+        if (event.type == SDL_MOUSEMOTION && event.motion.windowID == currentWindowId)
+            currentWindow->toPicture(mapped.motion.x, mapped.motion.y);
+        else if (event.type == SDL_MOUSEBUTTONDOWN && event.button.windowID == currentWindowId)
+            currentWindow->toPicture(mapped.button.x, mapped.button.y);
+    }
+    translator.translate(mapped, currentWindowId, queue);
+}
 
 void SdlSystem::pollEvents()
 {
@@ -254,6 +273,17 @@ bool SdlSystem::openWebPage(Window*, const char* address)
     if (!address || !*address)
         return false;
     return openAddress(address);
+}
+
+std::filesystem::path SdlSystem::getProgramFolder()
+{
+    char* folder = SDL_GetBasePath();
+    if (!folder)
+        return {};
+    // SDL ends the folder with a separator; the folder's own name has none.
+    std::filesystem::path result = std::filesystem::path(folder).parent_path();
+    SDL_free(folder);
+    return result;
 }
 
 bool SdlSystem::showHelp(Window*, const char* helpFile)

@@ -45,6 +45,7 @@ public:
     void showMessageBox(Window* owner, const char* caption, const char* text, MessageIcon icon) override;
     bool openWebPage(Window* owner, const char* address) override;
     bool showHelp(Window* owner, const char* helpFile) override;
+    std::filesystem::path getProgramFolder() override;
 
     // Test and driver hooks (see SdlPlatform.h).
     void post(const Message& message) { queue.push_back(message); }
@@ -64,6 +65,7 @@ private:
     EventTranslator translator;
     std::deque<Message> queue;
     std::uint32_t currentWindowId = 0;
+    SdlWindow* currentWindow = nullptr;  // maps pointer positions onto the picture
     bool interruptSave = false;
     std::string openedAddress;
     std::shared_ptr<int> alive = std::make_shared<int>(0);  // windows hold a weak reference

@@ -1,18 +1,58 @@
 #include "platform/sdl/SdlWindow.h"
 
+#include <algorithm>
+
+#include "platform/sdl/Presentation.h"
 #include "platform/sdl/SdlDisplayDevice.h"
 
 namespace platform::sdl {
 
+namespace {
+
+constexpr int largestScale = 4;
+
+// The largest whole multiple of width x height that the usable desktop holds (at least 1).
+int automaticScale(int width, int height)
+{
+    SDL_Rect usable;
+    if (width <= 0 || height <= 0 || SDL_GetDisplayUsableBounds(0, &usable) != 0)
+        return 1;
+    return std::clamp(std::min(usable.w / width, usable.h / height), 1, largestScale);
+}
+
+// Rounds towards minus infinity, so that points left of or above the picture stay outside it.
+int floorDivide(long long value, long long divisor)
+{
+    const long long quotient = value / divisor;
+    return static_cast<int>(quotient * divisor > value ? quotient - 1 : quotient);
+}
+
+}  // namespace
+
 std::unique_ptr<SdlWindow> SdlWindow::create(const WindowSettings& settings, DestroyNotice onDestroy)
 {
-    // Not resizable, so the window manager offers no maximise; full screen covers the
-    // desktop without changing its mode, and the renderer scales the picture into it.
+    // Not resizable, so the window manager offers no maximise.
     Uint32 flags = SDL_WINDOW_SHOWN;
-    if (settings.fullScreen)
+    int x = SDL_WINDOWPOS_UNDEFINED, y = SDL_WINDOWPOS_UNDEFINED;
+    int scale = 1, width = settings.clientWidth, height = settings.clientHeight;
+    SDL_Rect desktop;
+    if (settings.fullScreen) {
+        // Full screen covers the desktop without changing its mode.  The window is made the
+        // desktop's size in the first place: without a window manager nobody else resizes it.
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    SDL_Window* handle = SDL_CreateWindow(settings.title ? settings.title : "", SDL_WINDOWPOS_UNDEFINED,
-                                          SDL_WINDOWPOS_UNDEFINED, settings.clientWidth, settings.clientHeight, flags);
+        if (SDL_GetDisplayBounds(0, &desktop) == 0) {
+            x = desktop.x;
+            y = desktop.y;
+            width = desktop.w;
+            height = desktop.h;
+        }
+    } else {
+        scale = settings.windowScale >= 1 ? std::min(settings.windowScale, largestScale)
+                                          : automaticScale(settings.clientWidth, settings.clientHeight);
+        width *= scale;
+        height *= scale;
+    }
+    SDL_Window* handle = SDL_CreateWindow(settings.title ? settings.title : "", x, y, width, height, flags);
     if (!handle)
         return nullptr;
 
@@ -22,20 +62,40 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const WindowSettings& settings, Des
         SDL_FreeSurface(icon);
     }
     SDL_StartTextInput();
-    return std::unique_ptr<SdlWindow>(new SdlWindow(handle, settings.fullScreen, std::move(onDestroy)));
+    std::unique_ptr<SdlWindow> window(new SdlWindow(handle, settings.fullScreen, scale, std::move(onDestroy)));
+    SDL_GetWindowSize(handle, &width, &height);
+    window->showPicture(pictureRect(width, height, settings.clientWidth, settings.clientHeight), settings.clientWidth,
+                        settings.clientHeight);
+    return window;
 }
 
-SdlWindow::SdlWindow(SDL_Window* handle, bool full, DestroyNotice onDestroy)
+SdlWindow::SdlWindow(SDL_Window* handle, bool full, int multiple, DestroyNotice onDestroy)
     : window(handle),
       windowId(SDL_GetWindowID(handle)),
       fullScreen(full),
+      scale(multiple),
       destroyNotice(std::move(onDestroy))
 {}
 
 void SdlWindow::fitToClient(int width, int height)
 {
     if (!fullScreen && width > 0 && height > 0)
-        SDL_SetWindowSize(window, width, height);
+        SDL_SetWindowSize(window, width * scale, height * scale);
+}
+
+void SdlWindow::showPicture(const Rect& inWindow, int width, int height)
+{
+    picture = inWindow;
+    pictureWidth = width;
+    pictureHeight = height;
+}
+
+void SdlWindow::toPicture(int& x, int& y) const
+{
+    if (picture.isEmpty() || pictureWidth <= 0 || pictureHeight <= 0)
+        return;
+    x = floorDivide(static_cast<long long>(x - picture.left) * pictureWidth, picture.width());
+    y = floorDivide(static_cast<long long>(y - picture.top) * pictureHeight, picture.height());
 }
 
 SdlWindow::~SdlWindow()

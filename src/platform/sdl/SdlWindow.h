@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/Display.h"
+#include "platform/Geometry.h"
 #include "platform/Platform.h"
 
 namespace platform::sdl {
@@ -17,8 +18,9 @@ class SdlWindow final : public Window {
 public:
     using DestroyNotice = std::function<void(SdlWindow&)>;
 
-    // Creates and shows the window: windowed with an exact client area, or full screen on
-    // the desktop's own mode.  `onDestroy` runs inside the destructor, while the window
+    // Creates and shows the window: windowed with a client area of a whole multiple of the
+    // asked size (the settings' scale, or the largest that fits the usable desktop), or full
+    // screen on the desktop's own mode.  `onDestroy` runs inside the destructor, while the window
     // still exists (it sends the Destroy message).  Null if SDL cannot make the window.
     static std::unique_ptr<SdlWindow> create(const WindowSettings& settings, DestroyNotice onDestroy);
 
@@ -27,8 +29,15 @@ public:
     SdlWindow& operator=(const SdlWindow&) = delete;
 
     bool isFullScreen() const override { return fullScreen; }
-    // SDL's window sizes are client sizes already, and its frame is the window manager's.
+    // SDL's window sizes are client sizes already, and its frame is the window manager's;
+    // a scaled window grows by its multiple.
     void fitToClient(int width, int height) override;
+    int getScale() const { return scale; }
+
+    // Where the display device shows a picture of width x height in the window: pointer
+    // positions are mapped back through it onto that picture.
+    void showPicture(const Rect& inWindow, int width, int height);
+    void toPicture(int& x, int& y) const;
 
     SDL_Window* handle() const { return window; }
     std::uint32_t id() const { return windowId; }
@@ -43,11 +52,15 @@ public:
     }
 
 private:
-    SdlWindow(SDL_Window* handle, bool fullScreen, DestroyNotice onDestroy);
+    SdlWindow(SDL_Window* handle, bool fullScreen, int scale, DestroyNotice onDestroy);
 
     SDL_Window* window;
     std::uint32_t windowId;
     bool fullScreen;
+    int scale;  // of a window; 1 in full screen, where the picture fits the screen instead
+    Rect picture;
+    int pictureWidth = 0;
+    int pictureHeight = 0;
     DestroyNotice destroyNotice;
     SdlDisplayDevice* attached = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "platform/win32/DirectSoundDevice.h"
 
+#include "platform/win32/Win32Window.h"
+
 namespace platform::win32 {
 
 namespace {
@@ -38,7 +40,7 @@ std::unique_ptr<DirectSoundDevice> DirectSoundDevice::create(HWND window, const 
     if (DirectSoundCreate(nullptr, &device, nullptr) != DS_OK || !device)
         return nullptr;
     std::unique_ptr<DirectSoundDevice> result(new DirectSoundDevice(device));
-    if (device->SetCooperativeLevel(window, DSSCL_PRIORITY) != DS_OK)
+    if (!result->setCooperativeWindow(window))
         return nullptr;
 
     DSBUFFERDESC1 description = bufferDescription(DSBCAPS_PRIMARYBUFFER, 0, nullptr);
@@ -53,6 +55,20 @@ std::unique_ptr<DirectSoundDevice> DirectSoundDevice::create(HWND window, const 
 }
 
 DirectSoundDevice::~DirectSoundDevice() { device->Release(); }
+
+bool DirectSoundDevice::setCooperativeWindow(HWND window)
+{
+    if (!window || device->SetCooperativeLevel(window, DSSCL_PRIORITY) != DS_OK)
+        return false;
+    cooperativeWindow = window;
+    return true;
+}
+
+bool DirectSoundDevice::followWindow(Window* window)
+{
+    auto* own = dynamic_cast<Win32Window*>(window);
+    return own && setCooperativeWindow(own->handle());
+}
 
 std::unique_ptr<SoundBuffer> DirectSoundDevice::createBuffer(const WaveFormat& format, std::uint32_t bytes,
                                                              bool looping)

@@ -46,13 +46,20 @@ public:
     DirectSoundDevice& operator=(const DirectSoundDevice&) = delete;
 
     std::unique_ptr<SoundBuffer> createBuffer(const WaveFormat& format, std::uint32_t bytes, bool looping) override;
+    // Sets the priority level again on the new window: DirectSound plays only while the
+    // window it was given has the focus, and a destroyed one never has it again.
+    bool followWindow(Window* window) override;
+    HWND getWindow() const { return cooperativeWindow; }
 
     // PCM in the given format, as the primary buffer and every effect's buffer describe it.
     static WAVEFORMATEX describe(const WaveFormat& format);
 
 private:
     explicit DirectSoundDevice(IDirectSound* soundDevice) : device(soundDevice) {}
+    bool setCooperativeWindow(HWND window);
+
     IDirectSound* device;
+    HWND cooperativeWindow = nullptr;
 };
 
 }  // namespace platform::win32

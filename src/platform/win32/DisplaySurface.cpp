@@ -1,6 +1,6 @@
 #include "platform/win32/DisplaySurface.h"
 
-#include <algorithm>
+#include "platform/Clipping.h"
 
 namespace platform::win32 {
 
@@ -83,36 +83,14 @@ bool DisplaySurface::blit(Surface& from, const Rect& source, int x, int y, bool 
     if (source.right < source.left || source.bottom < source.top)
         return false;
 
-    // Cut the source to its surface and the destination to this one, moving the other side
-    // along, so that no rectangle the driver sees lies outside its surface.
-    long long sl = source.left, st = source.top, sr = source.right, sb = source.bottom;
-    long long dx = x, dy = y;
-    if (sl < 0) {
-        dx -= sl;
-        sl = 0;
-    }
-    if (st < 0) {
-        dy -= st;
-        st = 0;
-    }
-    sr = std::min<long long>(sr, other->width);
-    sb = std::min<long long>(sb, other->height);
-    if (dx < 0) {
-        sl -= dx;
-        dx = 0;
-    }
-    if (dy < 0) {
-        st -= dy;
-        dy = 0;
-    }
-    sr = std::min(sr, sl + (width - dx));
-    sb = std::min(sb, st + (height - dy));
-    if (sl >= sr || st >= sb)
+    // No rectangle the driver sees may lie outside its surface.
+    ClippedBlit cut;
+    if (!clipBlit(source, x, y, other->width, other->height, width, height, cut))
         return true;  // nothing of it is visible
 
-    RECT sourceRect{static_cast<LONG>(sl), static_cast<LONG>(st), static_cast<LONG>(sr), static_cast<LONG>(sb)};
-    RECT target{static_cast<LONG>(dx), static_cast<LONG>(dy), static_cast<LONG>(dx + (sr - sl)),
-                static_cast<LONG>(dy + (sb - st))};
+    const Rect& part = cut.source;
+    RECT sourceRect{part.left, part.top, part.right, part.bottom};
+    RECT target{cut.x, cut.y, cut.x + part.width(), cut.y + part.height()};
     const DWORD flags = DDBLT_WAIT | (keyed ? DDBLT_KEYSRC : 0);
     return surface->Blt(&target, other->surface, &sourceRect, flags, nullptr) == DD_OK;
 }
@@ -121,11 +99,10 @@ bool DisplaySurface::fill(const Rect& area, std::uint32_t pixel)
 {
     if (isBusy())
         return false;
-    const int left = std::max(area.left, 0), top = std::max(area.top, 0);
-    const int right = std::min(area.right, width), bottom = std::min(area.bottom, height);
-    if (left >= right || top >= bottom)
+    const Rect inside = clipToSurface(area, width, height);
+    if (inside.isEmpty())
         return true;
-    RECT target{left, top, right, bottom};
+    RECT target{inside.left, inside.top, inside.right, inside.bottom};
     DDBLTFX effects{};
     effects.dwSize = sizeof effects;
     effects.dwFillColor = pixel;

@@ -111,6 +111,15 @@ void Win32System::waitMessage(int timeoutMs)
 
 void Win32System::postQuitMessage(int exitCode) { PostQuitMessage(exitCode); }
 
+int Win32System::getStartShowCommand()
+{
+    // What WinMain would have been handed: the starter's wish, else the default.
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    return (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
+}
+
 void Win32System::beginTimerPeriod()
 {
     if (!timerRaised)
@@ -141,6 +150,24 @@ bool Win32System::openWebPage(Window* owner, const char* address)
     const auto result =
         reinterpret_cast<INT_PTR>(ShellExecuteA(handleOf(owner), "open", address, nullptr, nullptr, SW_SHOW));
     return result > 32;
+}
+
+std::filesystem::path Win32System::getProgramFolder()
+{
+    // Long paths need a larger buffer than MAX_PATH; a full buffer means the name was cut.
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length == 0)
+            return {};
+        if (length < name.size()) {
+            name.resize(length);
+            return std::filesystem::path(name).parent_path();
+        }
+        if (name.size() >= 32768)
+            return {};
+        name.resize(name.size() * 2);
+    }
 }
 
 bool Win32System::showHelp(Window* owner, const char* helpFile)

@@ -30,6 +30,7 @@ public:
     void dispatchMessage(const Message& message) override;
     void waitMessage(int timeoutMs) override;
     void postQuitMessage(int exitCode) override;
+    int getStartShowCommand() override;
 
     void beginTimerPeriod() override;
     void endTimerPeriod() override;
@@ -39,6 +40,7 @@ public:
     void showMessageBox(Window* owner, const char* caption, const char* text, MessageIcon icon) override;
     bool openWebPage(Window* owner, const char* address) override;
     bool showHelp(Window* owner, const char* helpFile) override;
+    std::filesystem::path getProgramFolder() override;
 
 private:
     // Windows hold a weak reference: one that outlives the platform sends its messages nowhere.

@@ -62,7 +62,7 @@ std::unique_ptr<Win32Window> Win32Window::create(const WindowSettings& settings,
     if (!window)
         return nullptr;
     result->window = window;
-    ShowWindow(window, SW_SHOW);
+    ShowWindow(window, settings.showCommand);
     UpdateWindow(window);
     return result;
 }
@@ -79,6 +79,18 @@ void Win32Window::fitToClient(int width, int height)
         return;
     RECT wanted{0, 0, width, height};
     AdjustWindowRect(&wanted, framedStyle, FALSE);
+    // A window started minimised keeps the size it will be restored to in its placement;
+    // moving it would only move its icon.
+    if (IsIconic(window)) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        if (!GetWindowPlacement(window, &placement))
+            return;
+        placement.rcNormalPosition.right = placement.rcNormalPosition.left + (wanted.right - wanted.left);
+        placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + (wanted.bottom - wanted.top);
+        SetWindowPlacement(window, &placement);
+        return;
+    }
     RECT current;
     if (!GetWindowRect(window, &current))
         return;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "SdlTestSupport.h"
+#include "platform/sdl/Presentation.h"
 #include "platform/sdl/SdlWindow.h"
 
 namespace platform::sdl::test {
@@ -12,13 +13,14 @@ protected:
     int bits() const { return GetParam(); }
     SDL_Window* handle() { return dynamic_cast<SdlWindow&>(*display.window).handle(); }
 
-    // The colour the window shows at a point of its logical screen, read back from the renderer.
+    // The colour the window shows at a point of its logical screen.
     std::uint32_t shownAt(int x, int y)
     {
-        std::uint32_t pixel = 0xDEADBEEF;
-        SDL_Rect point{x, y, 1, 1};
-        SDL_RenderReadPixels(SDL_GetRenderer(handle()), &point, SDL_PIXELFORMAT_RGB888, &pixel, 4);
-        return pixel & 0xFFFFFF;
+        int w = 0, h = 0;
+        SDL_GetWindowSize(handle(), &w, &h);
+        const Rect picture = pictureRect(w, h, 800, 600);
+        return windowPixel(handle(), picture.left + x * picture.width() / 800,
+                           picture.top + y * picture.height() / 600);
     }
 
     Display display{GetParam()};

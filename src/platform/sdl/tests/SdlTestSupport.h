@@ -52,13 +52,14 @@ inline void writeFile(const std::string& path, const std::string& text)
 
 // A headless platform at one depth, with its window and display surfaces up.
 struct Display {
-    explicit Display(int bits, bool fullScreen = false)
+    explicit Display(int bits, bool fullScreen = false, int windowScale = 1)
     {
         Options options;
         options.backSurfaceBits = bits;
         platform = createSdlPlatform(options);
         WindowSettings settings;
         settings.fullScreen = fullScreen;
+        settings.windowScale = windowScale;
         window = platform->createWindow(settings);
         if (window)
             device = platform->createDisplayDevice(*window, 800, 600, 16);
@@ -89,6 +90,23 @@ inline std::uint32_t pixelAt(Surface& surface, int x, int y)
         value = (value << 8) | locked.bits[i];
     surface.unlock();
     return value;
+}
+
+// The colour 0xRRGGBB that a window shows at a point of its own pixels, read from its
+// renderer's output or, without a renderer, from its surface.
+inline std::uint32_t windowPixel(SDL_Window* window, int x, int y)
+{
+    std::uint32_t pixel = 0xDEADBEEF;
+    SDL_Rect point{x, y, 1, 1};
+    if (SDL_Renderer* renderer = SDL_GetRenderer(window)) {
+        SDL_RenderReadPixels(renderer, &point, SDL_PIXELFORMAT_RGB888, &pixel, 4);
+    } else if (SDL_Surface* shown = SDL_GetWindowSurface(window)) {
+        SDL_Surface* one = SDL_CreateRGBSurfaceWithFormat(0, 1, 1, 32, SDL_PIXELFORMAT_RGB888);
+        if (one && SDL_BlitSurface(shown, &point, one, nullptr) == 0)
+            pixel = *static_cast<std::uint32_t*>(one->pixels);
+        SDL_FreeSurface(one);
+    }
+    return pixel & 0xFFFFFF;
 }
 
 // The raw value of an 0xRRGGBB colour at a depth (5-6-5 at 16 bits).

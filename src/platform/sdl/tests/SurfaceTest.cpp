@@ -1,5 +1,4 @@
 // Off-screen surfaces at each depth: fill, lock, clipped and keyed blits, pictures, loss.
-#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -179,32 +178,6 @@ TEST_P(SurfaceTest, PicturesAreScaledToTheSurfaceAndBadFilesChangeNothing)
     target->fill(Rect{0, 0, 4, 4}, raw(0x808080));
     ASSERT_TRUE(target->blit(*picture, Rect{0, 0, 4, 4}, 0, 0, true));
     EXPECT_EQ(pixelAt(*target, 2, 2), raw(0x808080));
-}
-
-TEST_P(SurfaceTest, ScreenshotsAre24BitRgbWhateverTheDepth)
-{
-    ASSERT_TRUE(display.ready());
-    Surface& back = *display.device->getBackSurface();
-    back.fill(Rect{0, 0, 800, 600}, raw(0x0000FF));
-    back.fill(Rect{0, 0, 400, 300}, raw(0xFF0000));
-    const std::string file = folder.file("shot.png");
-    ASSERT_TRUE(saveScreenshot(back, file.c_str()));
-    const std::string bytes = readFile(file);
-    ASSERT_GT(bytes.size(), 26u);
-    EXPECT_EQ(bytes[24], 8);  // bits per channel
-    EXPECT_EQ(bytes[25], 2);  // colour type: RGB without alpha
-    SDL_Surface* png = IMG_Load(file.c_str());
-    ASSERT_TRUE(png);
-    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(png, SDL_PIXELFORMAT_RGB888, 0);
-    auto at = [rgb](int x, int y) {
-        return static_cast<std::uint32_t*>(rgb->pixels)[y * rgb->pitch / 4 + x] & 0xFFFFFF;
-    };
-    EXPECT_EQ(png->w, 800);
-    EXPECT_EQ(at(399, 299), 0xFF0000u);
-    EXPECT_EQ(at(400, 599), 0x0000FFu);
-    SDL_FreeSurface(rgb);
-    SDL_FreeSurface(png);
-    EXPECT_FALSE(saveScreenshot(back, folder.file("missing/shot.png").c_str()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, SurfaceTest, ::testing::Values(16, 24, 32),

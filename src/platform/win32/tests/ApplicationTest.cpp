@@ -5,7 +5,7 @@
 #include "Win32TestSupport.h"
 #include "app/Application.h"
 #include "media/Bitmap.h"
-#include "media/PixelPacking.h"
+#include "app/PixelPacking.h"
 #include "media/SoundEffect.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
@@ -116,3 +116,23 @@ TEST_F(WindowsApplication, EffectsLoadFromTheirFileAndPlay)
 }
 
 }  // namespace
+
+TEST(WindowsStart, AWindowStartedMinimisedWaitsAndOpensAtItsFullSize)
+{
+    auto system = platform::win32::createWin32Platform();
+    Application application(false, 800, 600, 16, 1, 15, 1, 22050, 16, *system, SW_SHOWMINNOACTIVE);
+    theApp = &application;
+    const struct Forget {
+        ~Forget() { theApp = nullptr; }
+    } forget;
+    ASSERT_TRUE(application.initialised);
+    const HWND window = dynamic_cast<platform::win32::Win32Window&>(*application.window).handle();
+    EXPECT_TRUE(IsIconic(window));
+    EXPECT_FALSE(application.active) << "no frames while minimised";
+
+    ShowWindow(window, SW_RESTORE);
+    EXPECT_TRUE(application.active);
+    RECT client;
+    ASSERT_TRUE(GetClientRect(window, &client));
+    EXPECT_EQ(client.right * 10000 + client.bottom, 800 * 10000 + 600);
+}

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "Win32TestSupport.h"
 
@@ -128,4 +129,13 @@ TEST(Win32Shell, HelpAndWebPageRefuseEmptyNames)
     EXPECT_FALSE(system->openWebPage(nullptr, ""));
     EXPECT_FALSE(system->showHelp(nullptr, nullptr));
     EXPECT_GT(system->getSecondsOfDay(), 1600000000);
+}
+
+TEST(Win32Shell, TheProgramFolderHoldsTheRunningProgram)
+{
+    auto system = platform::win32::createWin32Platform();
+    const auto folder = system->getProgramFolder();
+    ASSERT_TRUE(folder.is_absolute()) << folder;
+    std::error_code error;
+    EXPECT_TRUE(std::filesystem::exists(folder / "kelvary_win32_tests.exe", error)) << folder;
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "Win32TestSupport.h"
+#include "platform/win32/DirectSoundDevice.h"
 
 using kelvary_test::WindowedPlatform;
 
@@ -52,5 +53,33 @@ TEST(Win32Sound, StaticBuffersAreFilledThenPlayFromAnyPosition)
     std::memset(data, 0x80, bytes);
     ASSERT_TRUE(other->unlock(bytes));
     EXPECT_TRUE(other->play(false));
+    EXPECT_TRUE(buffer->isPlaying());
+}
+
+TEST(Win32Sound, TheDeviceFollowsAWindowBuiltAnewAndGoesOnPlaying)
+{
+    // As a full-screen switch does: the first window goes, another comes.
+    auto first = std::make_unique<WindowedPlatform>();
+    ASSERT_NE(first->window, nullptr);
+    auto device = first->system->createSoundDevice(first->window.get(), platform::WaveFormat{1, 22050, 16});
+    ASSERT_NE(device, nullptr) << "no DirectSound device (is the ALSA layer reachable?)";
+    auto& direct = dynamic_cast<platform::win32::DirectSoundDevice&>(*device);
+    EXPECT_EQ(direct.getWindow(), first->handle());
+    first->window.reset();
+
+    WindowedPlatform second;
+    ASSERT_NE(second.window, nullptr);
+    EXPECT_FALSE(device->followWindow(nullptr));
+    EXPECT_TRUE(device->followWindow(second.window.get()));
+    EXPECT_EQ(direct.getWindow(), second.handle());
+
+    auto buffer = device->createBuffer(platform::WaveFormat{1, 22050, 16}, 4000, false);
+    ASSERT_NE(buffer, nullptr);
+    std::uint8_t* data = nullptr;
+    std::uint32_t bytes = 0;
+    ASSERT_TRUE(buffer->lock(data, bytes));
+    std::memset(data, 0x40, bytes);
+    ASSERT_TRUE(buffer->unlock(bytes));
+    EXPECT_TRUE(buffer->play(false));
     EXPECT_TRUE(buffer->isPlaying());
 }

@@ -1,9 +1,12 @@
+#include "startup/StartUp.h"
+
 #include "app/Application.h"
 #include "ui/ScreenHost.h"
 
 int runGame(platform::Platform& platformInstance)
 {
-    theApp = new Application(false, 800, 600, 16, 1, 15, 1, 22050, 16, platformInstance, 1);
+    theApp = new Application(false, 800, 600, 16, 1, 15, 1, 22050, 16, platformInstance,
+                             platformInstance.getStartShowCommand());
     if (!theApp->initialised) {
         platformInstance.showMessageBox(
             theApp->window.get(), "Cannot Initialize Game",

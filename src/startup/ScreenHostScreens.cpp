@@ -1,8 +1,11 @@
-// Which screen the host builds for each screen number.
+// Which screen the host builds for each screen number.  The factory stands above every
+// screen it builds, so the host itself knows none of them.
 #include "game/GameScreen.h"
 #include "screens/MainMenu.h"
 #include "ui/ScreenHost.h"
 #include "ui/SplashScreen.h"
+
+ScreenHost::ScreenHost(Widget* parentWidget, int px, int py) : ScreenHost(parentWidget, px, py, makeGameScreen) {}
 
 std::unique_ptr<Widget> ScreenHost::makeGameScreen(ScreenHost& host, int screen)
 {

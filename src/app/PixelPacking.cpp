@@ -1,4 +1,4 @@
-#include "media/PixelPacking.h"
+#include "app/PixelPacking.h"
 
 std::uint32_t packColour(std::uint32_t colour, int bitsPerPixel)
 {

@@ -1,4 +1,4 @@
-#include "ui/Block.h"
+#include "game/Block.h"
 
 #include <algorithm>
 
