@@ -1,6 +1,7 @@
 // A player's session in headless Chromium on the served site, with real mouse events on the
-// canvas: the splash skipped, the sound switched off in the options, a game started and turns
-// made, then the page reloaded, where the switch must still be off.  Screenshots go to OUTPUT.
+// canvas: the splash skipped, the help opened in a new tab, the sound switched off in the
+// options, a game started and turns made, the maker's page opened from the logo, then the page
+// reloaded, where the switch must still be off.  Screenshots go to OUTPUT.
 //   node session.cjs SITE OUTPUT
 "use strict";
 const fs = require("fs");
@@ -63,11 +64,17 @@ async function main() {
     const page = await openPage(browser, server.address);
     await pause(300);
     const splash = await screen(page, "splash.png");
-    check(splash.scale === 2 && splash.uniform, "the screen is shown at twice its size in whole pixels");
+    const canvasSize = await page.evaluate(() => [canvas.width, canvas.height].join("x"));
+    check(canvasSize === "800x600" && splash.scale === 2 && splash.uniform,
+          `the 800x600 screen (${canvasSize}) is shown at twice its size in whole pixels`);
 
     await click(page, 10, 10);                       // past the splash
     const menu = await screen(page, "menu.png");
     check(pictureDifference(menu, splash) !== null, "a click skips the splash to the menu");
+    const helpTab = browser.waitForTarget((target) => target.url().endsWith("/help/index.html"), { timeout: 10000 });
+    await click(page, 400, 369);                     // Help
+    check(await helpTab.then(() => true, () => false), "Help opens the site's help pages in a new tab");
+    await page.bringToFront();
     await click(page, 400, 338);                     // Options
     const optionsOn = await screen(page, "options-sound-on.png");
     await click(page, 390, 250);                     // the sound switch
@@ -83,6 +90,11 @@ async function main() {
     const played = await screen(page, "game-after-turns.png");
     check(pictureDifference(started, menu) !== null && pictureDifference(played, started) !== null,
           "the game starts and the turns change the field");
+    const makerTab = browser.waitForTarget((target) => target.url().startsWith("https://www.harrowdine.example/"),
+                                           { timeout: 10000 });
+    await click(page, 700, 560);                     // the logo
+    check(await makerTab.then(() => true, () => false), "the logo opens the maker's page in a new tab");
+    await page.bringToFront();
     const menuShown = await page.evaluate(() => {
       const event = new MouseEvent("contextmenu", { bubbles: true, cancelable: true });
       return document.getElementById("canvas").dispatchEvent(event);
