@@ -37,7 +37,8 @@ function playNative(name, replay, folder) {
       args.push(replay.options[i]);
   }
   args.push("--script", path.join(replayFolder, name + ".script"), "--store", folder);
-  const out = execFileSync(path.join(nativeBin, "kelvary-driver"), args, { cwd: nativeBin, encoding: "utf8" });
+  const out = execFileSync(path.join(nativeBin, "kelvary-driver"), args,
+                           { cwd: nativeBin, encoding: "utf8", stdio: ["ignore", "pipe", "pipe"] });
   return out.split("\n").filter((line) => line);
 }
 
