@@ -77,20 +77,18 @@ TEST(Switches, TheFirstRunStoresTheDefaultsAndTheLastRunItsChoices)
 TEST(Switches, ASessionEndedAtOnceStoresTheChoicesWhileTheGameStillRuns)
 {
     // A browser page going away gives the game no orderly end: the switches are stored as it
-    // is told, and the stored values are the ones the next start reads.
-    FakePlatform fake;
-    {
+    // is told, unless the display broke (the paint-error box), as at an orderly end.
+    for (const bool paintFailed : {false, true}) {
+        SCOPED_TRACE(paintFailed);
+        FakePlatform fake;
         Application app(false, 800, 600, 16, 1, 15, 1, 22050, 16, fake, 1);
         app.hasSound = false;
         app.fullScreen = true;
+        app.paintFailed = paintFailed;
         app.windowProcedure(platform::Message{MessageKind::EndSession, 0, 0, 0});
-        EXPECT_EQ(fake.settings["hasSound"], byte(0));
-        EXPECT_EQ(fake.settings["fullScreen"], byte(1));
-        app.fullScreen = false;
+        EXPECT_EQ(fake.settings["hasSound"], byte(paintFailed ? 1 : 0));
+        EXPECT_EQ(fake.settings["fullScreen"], byte(paintFailed ? 0 : 1));
     }
-    Application next(false, 800, 600, 16, 1, 15, 1, 22050, 16, fake, 1);
-    EXPECT_FALSE(next.hasSound);
-    EXPECT_FALSE(next.fullScreen);
 }
 
 TEST(Switches, StoredValuesOfAnotherShapeAreReadSafely)

@@ -41,6 +41,14 @@ std::unique_ptr<FileSettingsKey> FileSettingsKey::open(const std::string& folder
     return std::unique_ptr<FileSettingsKey>(new FileSettingsKey(path, keyPath, std::move(values), interruptSave));
 }
 
+std::unique_ptr<FileSettingsKey> FileSettingsKey::withStore(const std::string& keyPath,
+                                                            std::vector<SettingsValue> values, Store store)
+{
+    std::unique_ptr<FileSettingsKey> key(new FileSettingsKey({}, keyPath, std::move(values), false));
+    key->store = std::move(store);
+    return key;
+}
+
 FileSettingsKey::FileSettingsKey(std::string p, std::string k, std::vector<SettingsValue> v, bool interrupt)
     : path(std::move(p)),
       keyPath(std::move(k)),
@@ -51,7 +59,9 @@ FileSettingsKey::FileSettingsKey(std::string p, std::string k, std::vector<Setti
 FileSettingsKey::~FileSettingsKey()
 {
     // A failed save leaves the previous file as it was; the game carries on either way.
-    if (changed)
+    if (changed && store)
+        store(keyPath, values);
+    else if (changed)
         SettingsFile::save(path, SettingsFile::format(keyPath, values), interruptSave);
 }
 

@@ -2,6 +2,7 @@
 
 // The settings key kept in one text file per user (see SettingsFile.h for its form).
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,7 +20,13 @@ public:
     static std::unique_ptr<FileSettingsKey> open(const std::string& folder, const std::string& keyPath,
                                                  bool interruptSave);
 
-    // Writes the file back if a value changed.
+    // A key kept somewhere other than a file (the browser's storage): it starts with `values`,
+    // and `store` receives every value when the key closes with one changed.
+    using Store = std::function<void(const std::string& keyPath, const std::vector<SettingsValue>& values)>;
+    static std::unique_ptr<FileSettingsKey> withStore(const std::string& keyPath, std::vector<SettingsValue> values,
+                                                      Store store);
+
+    // Writes the file back (or hands the values to the store) if a value changed.
     ~FileSettingsKey() override;
 
     bool query(const char* name) override;
@@ -37,6 +44,7 @@ private:
     std::vector<SettingsValue> values;
     bool changed = false;
     bool interruptSave;
+    Store store;
 };
 
 }  // namespace platform::sdl

@@ -14,6 +14,11 @@ constexpr int largestScale = 4;
 // The largest whole multiple of width x height that the usable desktop holds (at least 1).
 int automaticScale(int width, int height)
 {
+#ifdef __EMSCRIPTEN__
+    // In the browser the page scales the canvas to its window in whole pixels; the canvas
+    // itself keeps the picture's size.
+    return 1;
+#endif
     SDL_Rect usable;
     if (width <= 0 || height <= 0 || SDL_GetDisplayUsableBounds(0, &usable) != 0)
         return 1;
