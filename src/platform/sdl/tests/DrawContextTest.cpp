@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <memory>
 
 #include "platform/sdl/SdlDrawing.h"
@@ -40,9 +41,7 @@ std::uint32_t rawAt(SDL_Surface* surface, int x, int y)
 
 std::uint32_t colourAt(SDL_Surface* surface, int x, int y)
 {
-    Uint8 r = 0;
-    Uint8 g = 0;
-    Uint8 b = 0;
+    Uint8 r = 0, g = 0, b = 0;
     SDL_GetRGB(rawAt(surface, x, y), surface->format, &r, &g, &b);
     return (static_cast<std::uint32_t>(r) << 16) | (static_cast<std::uint32_t>(g) << 8) | b;
 }
@@ -51,18 +50,42 @@ std::uint32_t colourAt(SDL_Surface* surface, int x, int y)
 Rect inkBounds(SDL_Surface* surface)
 {
     Rect ink{surface->w, surface->h, 0, 0};
-    for (int y = 0; y < surface->h; ++y) {
-        for (int x = 0; x < surface->w; ++x) {
-            if (colourAt(surface, x, y) != 0) {
-                ink.left = std::min(ink.left, x);
-                ink.top = std::min(ink.top, y);
-                ink.right = std::max(ink.right, x + 1);
-                ink.bottom = std::max(ink.bottom, y + 1);
-            }
-        }
-    }
+    for (int y = 0; y < surface->h; ++y)
+        for (int x = 0; x < surface->w; ++x)
+            if (colourAt(surface, x, y) != 0)
+                ink = Rect{std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
+                           std::max(ink.bottom, y + 1)};
     return ink;
 }
+
+// The width of a text in the context's font.
+int widthOf(platform::DrawContext& context, const char* text)
+{
+    int width = 0, height = 0;
+    context.measureText(text, static_cast<int>(std::strlen(text)), width, height);
+    return width;
+}
+
+// A context on a black surface, drawing white 16-pixel Arial.
+struct TextSurface {
+    explicit TextSurface(Uint32 format, int width = 200, int height = 100)
+        : surface(makeSurface(format, width, height)),
+          context(platform::sdl::createDrawContext(surface.get())),
+          font(context->createFont("Arial", 16))
+    {
+        context->selectFont(font.get());
+        context->setTextColour(0xFFFFFF);
+    }
+    ~TextSurface() { context->selectFont(nullptr); }
+    void draw(const Rect& box, TextAlign align, const char* text)
+    {
+        context->drawText(box, align, text, static_cast<int>(std::strlen(text)));
+    }
+
+    SurfacePtr surface;
+    std::unique_ptr<platform::DrawContext> context;
+    std::unique_ptr<platform::Font> font;
+};
 
 class DrawContextDepth : public ::testing::TestWithParam<Uint32> {};
 
@@ -88,32 +111,22 @@ TEST_P(DrawContextDepth, LinesPaintThePackedColourAndSkipTheEndPoint)
     context->selectPen(wide.get());
     context->drawLine(-30, 50, 400, 50);
     context->drawLine(150, -1000, 150, 1000);
-    EXPECT_EQ(colourAt(surface.get(), 0, 49), 0xFFFFFFu & colourAt(surface.get(), 0, 49));
-    EXPECT_NE(colourAt(surface.get(), 0, 49), 0u);
-    EXPECT_NE(colourAt(surface.get(), 199, 50), 0u);
-    EXPECT_NE(colourAt(surface.get(), 149, 0), 0u);
-    EXPECT_NE(colourAt(surface.get(), 150, 99), 0u);
+    for (auto [x, y] : {std::pair{0, 49}, {199, 50}, {149, 0}, {150, 99}})
+        EXPECT_NE(colourAt(surface.get(), x, y), 0u) << x << "," << y;
     context->selectPen(nullptr);
 }
 
 TEST_P(DrawContextDepth, TextIsAntiAliasedInTheFontColourAndCentredFromTheTop)
 {
-    SurfacePtr surface = makeSurface(GetParam());
-    ASSERT_TRUE(surface);
-    auto context = platform::sdl::createDrawContext(surface.get());
-    auto font = context->createFont("Arial", 16);
-    context->selectFont(font.get());
-    context->setTextColour(0xFFFFFF);
-
-    int width = 0;
-    int height = 0;
-    ASSERT_TRUE(context->measureText("Kelvary", 7, width, height));
+    TextSurface text(GetParam());
+    int width = 0, height = 0;
+    ASSERT_TRUE(text.context->measureText("Kelvary", 7, width, height));
     EXPECT_EQ(height, 16);
     EXPECT_GT(width, 30);
 
     const Rect box{20, 30, 180, 60};
-    context->drawText(box, TextAlign::Centre, "Kelvary", 7);
-    const Rect ink = inkBounds(surface.get());
+    text.draw(box, TextAlign::Centre, "Kelvary");
+    const Rect ink = inkBounds(text.surface.get());
     const int penLeft = (box.left + box.right - width) / 2;
     EXPECT_GE(ink.left, penLeft - 1);
     EXPECT_LE(ink.right, penLeft + width + 1);
@@ -124,129 +137,80 @@ TEST_P(DrawContextDepth, TextIsAntiAliasedInTheFontColourAndCentredFromTheTop)
     EXPECT_LE(ink.bottom, box.top + 16);
 
     // White on black leaves solid white pixels and, at the glyph edges, greys in between.
-    bool solid = false;
-    bool partial = false;
-    for (int y = ink.top; y < ink.bottom; ++y) {
+    bool solid = false, partial = false;
+    for (int y = ink.top; y < ink.bottom; ++y)
         for (int x = ink.left; x < ink.right; ++x) {
-            const std::uint32_t c = colourAt(surface.get(), x, y);
-            const std::uint32_t expectedWhite = colourAt(surface.get(), x, y) | 0xFFFFFFu;
-            solid = solid || c == (expectedWhite & 0xFFFFFFu);
+            const std::uint32_t c = colourAt(text.surface.get(), x, y);
+            solid = solid || c == 0xFFFFFFu;
             partial = partial || (c != 0 && c != 0xFFFFFFu);
         }
-    }
     EXPECT_TRUE(solid);
     EXPECT_TRUE(partial);
-    context->selectFont(nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, DrawContextDepth,
                          ::testing::Values(SDL_PIXELFORMAT_RGB565, SDL_PIXELFORMAT_BGR24, SDL_PIXELFORMAT_RGB888,
                                            SDL_PIXELFORMAT_ARGB8888));
 
-class DrawText : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        surface = makeSurface(SDL_PIXELFORMAT_RGB888, 300, 120);
-        ASSERT_TRUE(surface);
-        context = platform::sdl::createDrawContext(surface.get());
-        font = context->createFont("Arial", 16);
-        context->selectFont(font.get());
-        context->setTextColour(0xFFFFFF);
-    }
-    void TearDown() override
-    {
-        if (context)
-            context->selectFont(nullptr);
-    }
-    int widthOf(const char* text)
-    {
-        int width = 0;
-        int height = 0;
-        context->measureText(text, static_cast<int>(std::strlen(text)), width, height);
-        return width;
-    }
-
-    SurfacePtr surface;
-    std::unique_ptr<platform::DrawContext> context;
-    std::unique_ptr<platform::Font> font;
-};
-
-TEST_F(DrawText, BreaksOnlyAtLineBreaksAndClipsToTheBox)
+TEST(DrawText, BreaksOnlyAtLineBreaksClipsToTheBoxAndTakesAnyBytes)
 {
+    TextSurface text(SDL_PIXELFORMAT_RGB888, 300, 120);
+    SDL_Surface* surface = text.surface.get();
+    text.draw(Rect{0, 0, 300, 120}, TextAlign::Left, "");
+    text.context->drawText(Rect{0, 0, 300, 120}, TextAlign::Left, nullptr, 5);
+    EXPECT_TRUE(inkBounds(surface).isEmpty());
+
     // "\n" and "\r\n" both start a new line one font height lower, at the box's left.
-    context->drawText(Rect{0, 0, 300, 120}, TextAlign::Left, "I\nI\r\nI", 7);
+    text.draw(Rect{0, 0, 300, 120}, TextAlign::Left, "I\nI\r\nI");
     for (int line = 0; line < 3; ++line) {
         int lit = 0;
         for (int y = line * 16; y < line * 16 + 16; ++y)
             for (int x = 0; x < 10; ++x)
-                lit += colourAt(surface.get(), x, y) != 0 ? 1 : 0;
+                lit += colourAt(surface, x, y) != 0 ? 1 : 0;
         EXPECT_GT(lit, 5) << "line " << line;
     }
-    EXPECT_EQ(inkBounds(surface.get()).right <= 10, true);
+    EXPECT_LE(inkBounds(surface).right, 10);
 
-    // A long line in a small box: nothing outside the box, however long the text.
-    SDL_FillRect(surface.get(), nullptr, 0);
+    // A long line in a small box: nothing outside the box, however long the text; boxes partly
+    // or wholly off the surface are cut to it.
+    SDL_FillRect(surface, nullptr, 0);
     const char* longText = "A line of text far wider than its little box";
-    context->drawText(Rect{50, 40, 120, 48}, TextAlign::Centre, longText, static_cast<int>(std::strlen(longText)));
-    const Rect ink = inkBounds(surface.get());
-    EXPECT_GE(ink.left, 50);
-    EXPECT_LE(ink.right, 120);
-    EXPECT_GE(ink.top, 40);
-    EXPECT_LE(ink.bottom, 48);
+    text.draw(Rect{50, 40, 120, 48}, TextAlign::Centre, longText);
+    const Rect ink = inkBounds(surface);
     EXPECT_FALSE(ink.isEmpty());
+    EXPECT_TRUE(ink.left >= 50 && ink.right <= 120 && ink.top >= 40 && ink.bottom <= 48)
+        << ink.left << "," << ink.top << "," << ink.right << "," << ink.bottom;
+    text.draw(Rect{-100, -5, 1000, 500}, TextAlign::Left, longText);
+    text.draw(Rect{400, 400, 500, 500}, TextAlign::Left, longText);
 
-    // Boxes partly or wholly off the surface are cut to it.
-    context->drawText(Rect{-100, -5, 1000, 500}, TextAlign::Left, longText, static_cast<int>(std::strlen(longText)));
-    context->drawText(Rect{400, 400, 500, 500}, TextAlign::Left, longText, static_cast<int>(std::strlen(longText)));
+    text.draw(Rect{0, 0, 300, 120}, TextAlign::Left, "\x80\xE9\xFF\x01\t");
+    EXPECT_GT(widthOf(*text.context, "\x80\xE9"), 0);
 }
 
-TEST_F(DrawText, ZeroLengthAndOddBytesAreSafe)
-{
-    context->drawText(Rect{0, 0, 300, 120}, TextAlign::Left, "", 0);
-    context->drawText(Rect{0, 0, 300, 120}, TextAlign::Left, nullptr, 5);
-    EXPECT_TRUE(inkBounds(surface.get()).isEmpty());
-    const char high[] = {'\x80', '\xE9', '\xFF', '\x01', '\t', 0};
-    context->drawText(Rect{0, 0, 300, 120}, TextAlign::Left, high, 5);
-    EXPECT_GT(widthOf("\x80\xE9"), 0);
-}
-
-TEST(Fonts, LineHeightIsTheRequestedCellHeight)
+TEST(Fonts, LineHeightIsTheRequestedCellHeightAndALargerFontIsWider)
 {
     SurfacePtr surface = makeSurface(SDL_PIXELFORMAT_RGB565);
     // The second round opens the fonts again from the sizes found in the first.
-    int firstWidths[9] = {};
+    std::map<int, int> firstWidths;
     for (int round = 0; round < 2; ++round) {
         auto fresh = platform::sdl::createDrawContext(surface.get());
-        int index = 0;
         for (int height : {8, 12, 16, 20, 24, 25, 31, 40, 64}) {
             auto font = fresh->createFont("Arial", height);
             fresh->selectFont(font.get());
-            int width = 0;
-            int measured = 0;
+            int width = 0, measured = 0;
             ASSERT_TRUE(fresh->measureText("Ag", 2, width, measured));
             EXPECT_EQ(measured, height);
-            if (round == 0)
-                firstWidths[index] = width;
-            else
-                EXPECT_EQ(width, firstWidths[index]);
-            ++index;
+            EXPECT_EQ(width, firstWidths.try_emplace(height, width).first->second) << height;
             fresh->selectFont(nullptr);
         }
     }
     auto context = platform::sdl::createDrawContext(surface.get());
-    // A larger font is wider.
-    auto small = context->createFont("Arial", 12);
-    auto large = context->createFont("Arial", 30);
-    int smallWidth = 0;
-    int largeWidth = 0;
-    int ignored = 0;
+    auto small = context->createFont("Arial", 12), large = context->createFont("Arial", 30);
     context->selectFont(small.get());
-    context->measureText("Score", 5, smallWidth, ignored);
+    const int smallWidth = widthOf(*context, "Score");
     context->selectFont(large.get());
-    context->measureText("Score", 5, largeWidth, ignored);
+    EXPECT_GT(widthOf(*context, "Score"), smallWidth * 2);
     context->selectFont(nullptr);
-    EXPECT_GT(largeWidth, smallWidth * 2);
 }
 
 TEST(Fonts, ArialResolvesToItselfOrAMetricTwin)

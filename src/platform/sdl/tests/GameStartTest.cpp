@@ -5,29 +5,11 @@
 #include "SdlTestSupport.h"
 #include "app/Application.h"
 #include "platform/sdl/SdlWindow.h"
+#include "support/HeadlessApp.h"
 #include "ui/ScreenHost.h"
 
 namespace platform::sdl::test {
 namespace {
-
-// One run of the game's application on a settings folder.
-struct GameRun {
-    explicit GameRun(const TempFolder& store)
-        : platform(createSdlPlatform(Options{32, store.path().string()})),
-          app(std::make_unique<Application>(false, 800, 600, 16, 1, 15, 1, 22050, 16, *platform, 1))
-    {
-        theApp = app.get();
-    }
-    ~GameRun()
-    {
-        delete rootWidget;
-        rootWidget = nullptr;
-        app.reset();
-        theApp = nullptr;
-    }
-    std::unique_ptr<Platform> platform;
-    std::unique_ptr<Application> app;
-};
 
 TEST(GameStartTest, TheWindowTakesTheStoredMultipleClampedAndTheStoredValueStays)
 {
@@ -47,10 +29,10 @@ TEST(GameStartTest, TheWindowTakesTheStoredMultipleClampedAndTheStoredValueStays
             writeFile(store.file("settings.txt"),
                       std::string("[Software\\harrowdine\\harrowdine Kelvary]\n\"windowScale\"=") + c.stored + "\n");
         for (int run = 0; run < 2; ++run) {
-            GameRun game(store);
-            ASSERT_TRUE(game.app->initialised);
+            HeadlessApp game(32, store.path());
+            ASSERT_TRUE(game.app().initialised);
             int w = 0, h = 0;
-            SDL_GetWindowSize(dynamic_cast<SdlWindow&>(*game.app->window).handle(), &w, &h);
+            SDL_GetWindowSize(dynamic_cast<SdlWindow&>(*game.app().window).handle(), &w, &h);
             EXPECT_EQ(w * 10000 + h, c.width * 10000 + c.width * 3 / 4) << "run " << run;
         }
         EXPECT_NE(readFile(store.file("settings.txt")).find(std::string("\"windowScale\"=") + c.afterwards),
@@ -61,7 +43,7 @@ TEST(GameStartTest, TheWindowTakesTheStoredMultipleClampedAndTheStoredValueStays
 TEST(GameStartTest, AKeyWithoutACodeSkipsTheSplash)
 {
     TempFolder store;
-    GameRun game(store);
+    HeadlessApp game(32, store.path());
     auto* host = new ScreenHost(nullptr, 0, 0);
     rootWidget = host;
     ASSERT_EQ(host->getFrame(), ScreenHost::SplashScreenNumber);
@@ -70,8 +52,8 @@ TEST(GameStartTest, AKeyWithoutACodeSkipsTheSplash)
         SDL_KeyboardEvent{SDL_KEYDOWN, 0, 0, SDL_PRESSED, 0, 0, 0, SDL_Keysym{SDL_SCANCODE_APP1, SDLK_APP1, 0, 0}};
     SDL_PushEvent(&key);
     Message m;
-    while (game.platform->peekMessage() && game.platform->getMessage(m))
-        game.platform->dispatchMessage(m);
+    while (game.platform().peekMessage() && game.platform().getMessage(m))
+        game.platform().dispatchMessage(m);
     EXPECT_EQ(host->getFrame(), ScreenHost::MainMenuNumber);
 }
 

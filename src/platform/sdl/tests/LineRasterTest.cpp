@@ -12,82 +12,53 @@ using platform::Rect;
 using platform::sdl::rasterThinLine;
 using platform::sdl::rasterWideLine;
 
-// A 14 x 10 map of painted pixels, one string per row, '#' painted, '.' not.
-class PixelMap {
-public:
-    PixelMap() : rows(10, std::string(14, '.')) {}
-    platform::sdl::PlotPixel plotter()
-    {
-        return [this](int x, int y) {
-            ASSERT_GE(x, 0);
-            ASSERT_GE(y, 0);
-            ASSERT_LT(x, 14);
-            ASSERT_LT(y, 10);
-            ASSERT_EQ(rows[y][x], '.') << "pixel (" << x << ", " << y << ") painted twice";
-            rows[y][x] = '#';
-        };
-    }
-    std::vector<std::string> rows;
-};
-
 const Rect everything{-1000, -1000, 1000, 1000};
 
-std::vector<std::string> thin(int x1, int y1, int x2, int y2)
+// The painted pixels of a 14 x 10 area, one word per painted row: "y:" and the row up to its
+// last painted pixel, '#' painted, '.' not.  No pixel may be painted twice.
+template <typename Raster>
+std::string mapOf(Raster raster)
 {
-    PixelMap map;
-    rasterThinLine(x1, y1, x2, y2, everything, map.plotter());
-    return map.rows;
+    std::vector<std::string> rows(10, std::string(14, '.'));
+    raster([&rows](int x, int y) {
+        ASSERT_TRUE(x >= 0 && y >= 0 && x < 14 && y < 10) << x << "," << y;
+        ASSERT_EQ(rows[y][x], '.') << "pixel (" << x << ", " << y << ") painted twice";
+        rows[y][x] = '#';
+    });
+    std::string map;
+    for (int y = 0; y < 10; ++y)
+        if (const auto last = rows[y].rfind('#'); last != std::string::npos)
+            map += (map.empty() ? "" : " ") + std::to_string(y) + ":" + rows[y].substr(0, last + 1);
+    return map;
 }
 
-std::vector<std::string> wide(int x1, int y1, int x2, int y2, int width = 2)
+std::string thin(int x1, int y1, int x2, int y2)
 {
-    PixelMap map;
-    rasterWideLine(x1, y1, x2, y2, width, everything, map.plotter());
-    return map.rows;
+    return mapOf([&](platform::sdl::PlotPixel plot) { rasterThinLine(x1, y1, x2, y2, everything, plot); });
+}
+
+std::string wide(int x1, int y1, int x2, int y2)
+{
+    return mapOf([&](platform::sdl::PlotPixel plot) { rasterWideLine(x1, y1, x2, y2, 2, everything, plot); });
 }
 
 TEST(ThinLine, MeasuredShallowLineTakesUpperPixelOnTies)
 {
-    const std::vector<std::string> expected = {
-        "..............", "..............", "..##..........", "....##........", "......##......",
-        "........##....", "..............", "..............", "..............", "..............",
-    };
-    EXPECT_EQ(thin(2, 2, 10, 6), expected);
+    EXPECT_EQ(thin(2, 2, 10, 6), "2:..## 3:....## 4:......## 5:........##");
 }
 
 TEST(ThinLine, FirstPixelPaintedEndPointLeftOut)
 {
-    std::vector<std::pair<int, int>> painted;
-    rasterThinLine(10, 10, 20, 10, everything, [&](int x, int y) { painted.emplace_back(x, y); });
-    ASSERT_EQ(painted.size(), 10u);
-    EXPECT_EQ(painted.front(), std::make_pair(10, 10));
-    EXPECT_EQ(painted.back(), std::make_pair(19, 10));
-
-    // Drawn the other way the end point (now (10, 10)) is the one left out.
-    painted.clear();
-    rasterThinLine(20, 10, 10, 10, everything, [&](int x, int y) { painted.emplace_back(x, y); });
-    ASSERT_EQ(painted.size(), 10u);
-    EXPECT_EQ(painted.front(), std::make_pair(20, 10));
-    EXPECT_EQ(painted.back(), std::make_pair(11, 10));
-
-    painted.clear();
-    rasterThinLine(5, 5, 5, 5, everything, [&](int x, int y) { painted.emplace_back(x, y); });
-    EXPECT_TRUE(painted.empty());
+    EXPECT_EQ(thin(3, 4, 13, 4), "4:...##########");
+    // Drawn the other way the end point (now (3, 4)) is the one left out.
+    EXPECT_EQ(thin(13, 4, 3, 4), "4:....##########");
+    EXPECT_EQ(thin(5, 5, 5, 5), "");
 }
 
 TEST(ThinLine, SteepLineTakesLeftPixelOnTiesAndDiagonalIsExact)
 {
-    const std::vector<std::string> expected = {
-        "..............", "..#...........", "..#...........", "...#..........", "...#..........",
-        "....#.........", "....#.........", "..............", "..............", "..............",
-    };
-    EXPECT_EQ(thin(2, 1, 5, 7), expected);
-
-    const std::vector<std::string> diagonal = {
-        "..............", "........#.....", ".......#......", "......#.......", ".....#........",
-        "..............", "..............", "..............", "..............", "..............",
-    };
-    EXPECT_EQ(thin(8, 1, 4, 5), diagonal);
+    EXPECT_EQ(thin(2, 1, 5, 7), "1:..# 2:..# 3:...# 4:...# 5:....# 6:....#");
+    EXPECT_EQ(thin(8, 1, 4, 5), "1:........# 2:.......# 3:......# 4:.....#");
 }
 
 TEST(ThinLine, ClipKeepsTheSamePixels)
@@ -106,40 +77,21 @@ TEST(ThinLine, ClipKeepsTheSamePixels)
     EXPECT_EQ(count, 0);
 }
 
-TEST(WideLine, MeasuredHorizontalAndVertical)
+TEST(WideLine, MeasuredLinesAreTheSameDrawnEitherWay)
 {
-    const std::vector<std::string> horizontal = {
-        "..............", "..............", "..#########...", "..#########...", "..............",
-        "..............", "..............", "..............", "..............", "..............",
+    const struct {
+        int x1, y1, x2, y2;
+        const char* map;
+    } cases[] = {
+        {3, 3, 10, 3, "2:..######### 3:..#########"},
+        {3, 3, 3, 8, "2:..## 3:..## 4:..## 5:..## 6:..## 7:..## 8:..##"},
+        {2, 2, 10, 6, "1:.## 2:.#### 3:..##### 4:....##### 5:......##### 6:........###"},
+        {5, 5, 5, 5, "4:....## 5:....##"},  // zero length: a 2 x 2 block
     };
-    EXPECT_EQ(wide(3, 3, 10, 3), horizontal);
-    EXPECT_EQ(wide(10, 3, 3, 3), horizontal);
-
-    const std::vector<std::string> vertical = {
-        "..............", "..............", "..##..........", "..##..........", "..##..........",
-        "..##..........", "..##..........", "..##..........", "..##..........", "..............",
-    };
-    EXPECT_EQ(wide(3, 3, 3, 8), vertical);
-    EXPECT_EQ(wide(3, 8, 3, 3), vertical);
-}
-
-TEST(WideLine, MeasuredDiagonalInBothDirections)
-{
-    const std::vector<std::string> expected = {
-        "..............", ".##...........", ".####.........", "..#####.......", "....#####.....",
-        "......#####...", "........###...", "..............", "..............", "..............",
-    };
-    EXPECT_EQ(wide(2, 2, 10, 6), expected);
-    EXPECT_EQ(wide(10, 6, 2, 2), expected);
-}
-
-TEST(WideLine, ZeroLengthIsATwoByTwoBlock)
-{
-    const std::vector<std::string> expected = {
-        "..............", "..............", "..............", "..............", "....##........",
-        "....##........", "..............", "..............", "..............", "..............",
-    };
-    EXPECT_EQ(wide(5, 5, 5, 5), expected);
+    for (const auto& c : cases) {
+        EXPECT_EQ(wide(c.x1, c.y1, c.x2, c.y2), c.map) << c.x1 << "," << c.y1;
+        EXPECT_EQ(wide(c.x2, c.y2, c.x1, c.y1), c.map) << c.x2 << "," << c.y2;
+    }
 }
 
 }  // namespace

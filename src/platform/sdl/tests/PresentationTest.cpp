@@ -2,12 +2,9 @@
 // headless for every path, and full screen on a real X server without a window manager.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -16,23 +13,8 @@
 #include "platform/sdl/SdlDisplayDevice.h"
 #include "platform/sdl/SdlWindow.h"
 
-extern char** environ;
-
 namespace platform::sdl::test {
 namespace {
-
-// Sets an environment variable (unsets it for null) until the end of the scope.
-struct ScopedVariable {
-    ScopedVariable(const char* variable, const char* value) : name(variable), had(std::getenv(variable) != nullptr)
-    {
-        previous = had ? std::getenv(variable) : "";
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedVariable() { had ? setenv(name, previous.c_str(), 1) : unsetenv(name); }
-    const char* name;
-    bool had;
-    std::string previous;
-};
 
 // Quarters of the 16-bit picture in four colours, and a white pixel in its last corner.
 void paintQuarters(Surface& back)
@@ -44,15 +26,18 @@ void paintQuarters(Surface& back)
     back.fill(Rect{799, 599, 800, 600}, rawColour(16, 0xFFFFFF));
 }
 
-// The message a pointer press at a window point becomes.
-Message pressAt(Display& display, int x, int y)
+// The message a pointer press (or move) at a window point becomes.
+Message pressAt(Display& display, int x, int y, Uint32 type = SDL_MOUSEBUTTONDOWN)
 {
     Message m;
     while (display.platform->peekMessage())
         display.platform->getMessage(m);
-    auto& window = dynamic_cast<SdlWindow&>(*display.window);
+    const std::uint32_t window = dynamic_cast<SdlWindow&>(*display.window).id();
     SDL_Event e{};
-    e.button = SDL_MouseButtonEvent{SDL_MOUSEBUTTONDOWN, 0, window.id(), 0, SDL_BUTTON_LEFT, 1, 1, 0, x, y};
+    if (type == SDL_MOUSEMOTION)
+        e.motion = SDL_MouseMotionEvent{type, 0, window, 0, 0, x, y, 0, 0};
+    else
+        e.button = SDL_MouseButtonEvent{type, 0, window, 0, SDL_BUTTON_LEFT, 1, 1, 0, x, y};
     SDL_PushEvent(&e);
     display.platform->getMessage(m);
     return m;
@@ -71,10 +56,13 @@ TEST(PresentationTest, EachWindowTakesItsPathShowsThePictureAndMapsThePointerOnt
         PresentationPath path;
         int width, height;  // of the window
         int pressX, pressY, pictureX, pictureY;
+        Uint32 pointer = SDL_MOUSEBUTTONDOWN;
     } cases[] = {
         {"1:1 window", false, 1, nullptr, PresentationPath::WindowSurface, 800, 600, 799, 0, 799, 0},
-        {"double window", false, 2, nullptr, PresentationPath::SoftwareRenderer, 1600, 1200, 801, 401, 400, 200},
-        {"full screen", true, 1, nullptr, PresentationPath::SoftwareRenderer, 1024, 768, 512, 384, 400, 300},
+        {"double window", false, 2, nullptr, PresentationPath::SoftwareRenderer, 1600, 1200, 801, 401, 400, 200,
+         SDL_MOUSEMOTION},
+        {"full screen", true, 1, nullptr, PresentationPath::SoftwareRenderer, 1024, 768, 512, 384, 400, 300,
+         SDL_MOUSEMOTION},
         {"forced surface, full screen", true, 1, "surface", PresentationPath::WindowSurface, 1024, 768, 1023, 767, 799,
          599},
         {"forced software, 1:1", false, 1, "software", PresentationPath::SoftwareRenderer, 800, 600, 5, 7, 5, 7},
@@ -100,10 +88,28 @@ TEST(PresentationTest, EachWindowTakesItsPathShowsThePictureAndMapsThePointerOnt
                                                     windowPixel(window, w - 1, h - 1)};
         EXPECT_EQ(corners, (std::vector<std::uint32_t>{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFFFFFF}));
 
-        const Message m = pressAt(display, c.pressX, c.pressY);
-        EXPECT_EQ(m.kind, MessageKind::ButtonDown);
+        const Message m = pressAt(display, c.pressX, c.pressY, c.pointer);
+        EXPECT_EQ(m.kind, c.pointer == SDL_MOUSEMOTION ? MessageKind::MouseMove : MessageKind::ButtonDown);
         EXPECT_EQ(m.x * 1000 + m.y, c.pictureX * 1000 + c.pictureY) << m.x << "," << m.y;
     }
+}
+
+// A window wider than the picture's shape shows it between black bars left and right; the
+// pointer over a bar lies outside the picture.
+TEST(PresentationTest, AWideWindowHasBarsBesideThePictureOutsideItsPointerPositions)
+{
+    Display wide(32);
+    ASSERT_TRUE(wide.ready());
+    SDL_Window* window = dynamic_cast<SdlWindow&>(*wide.window).handle();
+    SDL_SetWindowSize(window, 1200, 600);
+    wide.device->getBackSurface()->fill(Rect{0, 0, 800, 600}, 0xFFFFFF);
+    ASSERT_TRUE(wide.device->present());
+    EXPECT_EQ(windowPixel(window, 100, 300), 0u);
+    EXPECT_EQ(windowPixel(window, 600, 300), 0xFFFFFFu);
+    Message m = pressAt(wide, 600, 300, SDL_MOUSEMOTION);
+    EXPECT_EQ(m.x * 1000 + m.y, 400300);
+    m = pressAt(wide, 100, 300);
+    EXPECT_EQ(m.x * 1000 + m.y, -100 * 1000 + 300);
 }
 
 TEST(PresentationTest, OpenGlDriversThatRasteriseOnTheProcessorAreKnownByName)
@@ -120,35 +126,24 @@ TEST(PresentationTest, OpenGlDriversThatRasteriseOnTheProcessorAreKnownByName)
 // An X server of its own on a free display, with no window manager; it keeps its screen in
 // a file (XWD), so what it shows can be read back.
 struct XvfbScreen {
+    // The shell prints its own number, which Xvfb takes over, then Xvfb the display's number.
     XvfbScreen(int width, int height)
     {
-        int ends[2];
-        if (pipe(ends) != 0)
-            return;
-        std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24", fbdir = folder.path();
-        char xvfb[] = "Xvfb", displayfd[] = "-displayfd", three[] = "3", screenOption[] = "-screen", zero[] = "0",
-             fbdirOption[] = "-fbdir";
-        char* arguments[] = {xvfb,          displayfd,   three,        screenOption, zero,
-                             screen.data(), fbdirOption, fbdir.data(), nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, ends[1], 3);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        if (posix_spawnp(&server, "Xvfb", &actions, nullptr, arguments, environ) != 0)
-            server = 0;
-        posix_spawn_file_actions_destroy(&actions);
-        close(ends[1]);
-        char c;
-        while (server && read(ends[0], &c, 1) == 1 && c != '\n')
-            display += c;
-        close(ends[0]);
-        if (!display.empty())
-            display.insert(0, ":");
+        const std::string command = "echo $$; exec Xvfb -displayfd 1 -screen 0 " + std::to_string(width) + "x" +
+                                    std::to_string(height) + "x24 -fbdir '" + folder.path().string() + "' 2>/dev/null";
+        output = popen(command.c_str(), "r");
+        char line[32];
+        if (output && std::fgets(line, sizeof line, output))
+            server = std::atoi(line);
+        if (server > 0 && std::fgets(line, sizeof line, output) && line[0] >= '0' && line[0] <= '9')
+            display = ":" + std::to_string(std::atoi(line));
     }
     ~XvfbScreen()
     {
-        if (server > 0 && kill(server, SIGTERM) == 0)
-            waitpid(server, nullptr, 0);
+        if (server > 0)
+            kill(server, SIGTERM);
+        if (output)
+            pclose(output);
     }
 
     // The colour 0xRRGGBB at a point of the screen (32-bit pixels after the XWD header).
@@ -166,6 +161,7 @@ struct XvfbScreen {
     }
 
     TempFolder folder;
+    FILE* output = nullptr;
     pid_t server = 0;
     std::string display;
 };

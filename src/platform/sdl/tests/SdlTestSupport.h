@@ -4,37 +4,37 @@
 // window and display, picture files written on the spot, raw pixel access.
 
 #include <SDL.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "platform/sdl/SdlPlatform.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 namespace platform::sdl::test {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
+// A fresh folder, removed with everything in it, and the path of a file in it.
+class TempFolder : public TemporaryFolder {
 public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kelvary-sdl-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            folder = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code error;
-        std::filesystem::remove_all(folder, error);
-    }
-    const std::filesystem::path& path() const { return folder; }
-    std::string file(const std::string& name) const { return (folder / name).string(); }
+    std::string file(const std::string& name) const { return (path() / name).string(); }
+};
 
-private:
-    std::filesystem::path folder;
+// Sets an environment variable (unsets it for null) until the end of the scope.
+struct ScopedVariable {
+    ScopedVariable(const char* variable, const char* value) : name(variable), had(std::getenv(variable) != nullptr)
+    {
+        previous = had ? std::getenv(variable) : "";
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~ScopedVariable() { had ? setenv(name, previous.c_str(), 1) : unsetenv(name); }
+    const char* name;
+    bool had;
+    std::string previous;
 };
 
 inline std::string readFile(const std::string& path)
@@ -115,21 +115,6 @@ inline std::uint32_t rawColour(int bits, std::uint32_t rgb)
     if (bits != 16)
         return rgb;
     return ((rgb >> 19 & 31) << 11) | ((rgb >> 10 & 63) << 5) | (rgb >> 3 & 31);
-}
-
-// Writes a 24-bit picture file whose pixels come from colour(x, y) = 0xRRGGBB.
-template <typename ColourOf>
-bool writePicture(const std::string& path, int width, int height, ColourOf colour)
-{
-    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_BGR24);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            SDL_Rect pixel{x, y, 1, 1};
-            SDL_FillRect(picture, &pixel, colour(x, y));
-        }
-    const bool saved = SDL_SaveBMP(picture, path.c_str()) == 0;
-    SDL_FreeSurface(picture);
-    return saved;
 }
 
 // Writes a 16-bit (5-5-5) picture file of one colour, byte by byte (SDL saves 24 bits only).

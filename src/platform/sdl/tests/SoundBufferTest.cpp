@@ -3,26 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <string>
+#include <functional>
 #include <thread>
 
+#include "SdlTestSupport.h"
 #include "platform/sdl/SdlAudio.h"
 
+namespace platform::sdl::test {
 namespace {
-
-using platform::SoundBuffer;
-using platform::WaveFormat;
-using platform::sdl::playingVoices;
 
 class SoundBuffers : public ::testing::Test {
 protected:
     void SetUp() override
     {
         setenv("SDL_AUDIODRIVER", "dummy", 0);
-        device = platform::sdl::createSoundDevice(WaveFormat{1, 22050, 16});
+        device = createSoundDevice(WaveFormat{1, 22050, 16});
         ASSERT_TRUE(device);
     }
 
@@ -55,7 +50,7 @@ protected:
         return false;
     }
 
-    std::unique_ptr<platform::SoundDevice> device;
+    std::unique_ptr<SoundDevice> device;
 };
 
 TEST_F(SoundBuffers, AShortEffectEnds)
@@ -80,7 +75,7 @@ TEST_F(SoundBuffers, LockedOrLostBuffersDoNotPlay)
     EXPECT_FALSE(effect->unlock(size));
 
     ASSERT_TRUE(effect->play(false));
-    platform::sdl::loseSoundBuffer(*effect);
+    loseSoundBuffer(*effect);
     EXPECT_TRUE(effect->isLost());
     EXPECT_FALSE(effect->isPlaying());
     EXPECT_FALSE(effect->play(false));
@@ -93,11 +88,12 @@ TEST_F(SoundBuffers, LockedOrLostBuffersDoNotPlay)
 
 TEST_F(SoundBuffers, UnplayableFormatsAndSizesAreRefused)
 {
-    EXPECT_FALSE(device->createBuffer(WaveFormat{1, 22050, 24}, 100, false));
-    EXPECT_FALSE(device->createBuffer(WaveFormat{0, 22050, 16}, 100, false));
-    EXPECT_FALSE(device->createBuffer(WaveFormat{1, 0, 16}, 100, false));
-    EXPECT_FALSE(device->createBuffer(WaveFormat{1, 22050, 16}, 0, false));
-    EXPECT_FALSE(device->createBuffer(WaveFormat{1, 22050, 16}, 0xFFFFFFFFu, false));
+    for (auto [format, bytes] : {std::pair{WaveFormat{1, 22050, 24}, 100u},
+                                 {WaveFormat{0, 22050, 16}, 100u},
+                                 {WaveFormat{1, 0, 16}, 100u},
+                                 {WaveFormat{1, 22050, 16}, 0u},
+                                 {WaveFormat{1, 22050, 16}, 0xFFFFFFFFu}})
+        EXPECT_FALSE(device->createBuffer(format, bytes, false)) << format.bitsPerSample << "," << bytes;
     // An odd byte count plays its whole frames.
     auto odd = device->createBuffer(WaveFormat{1, 22050, 16}, 1001, false);
     ASSERT_TRUE(odd);
@@ -115,21 +111,12 @@ TEST_F(SoundBuffers, BufferMayOutliveTheDevice)
     EXPECT_EQ(playingVoices(), 0);
 }
 
-}  // namespace
-
-namespace {
-
 TEST(SoundDevice, NoDeviceWhenTheDriverCannotOpen)
 {
-    const char* previous = std::getenv("SDL_AUDIODRIVER");
-    const std::string saved = previous ? previous : "";
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    EXPECT_FALSE(platform::sdl::createSoundDevice(platform::WaveFormat{1, 22050, 16}));
-    EXPECT_EQ(platform::sdl::playingVoices(), 0);
-    if (previous)
-        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
-    else
-        unsetenv("SDL_AUDIODRIVER");
+    ScopedVariable driver("SDL_AUDIODRIVER", "no-such-driver");
+    EXPECT_FALSE(createSoundDevice(WaveFormat{1, 22050, 16}));
+    EXPECT_EQ(playingVoices(), 0);
 }
 
 }  // namespace
+}  // namespace platform::sdl::test

@@ -143,9 +143,9 @@ TEST_P(SurfaceTest, PicturesAreScaledToTheSurfaceAndBadFilesChangeNothing)
     for (auto [w, h] : {std::pair{20, 10}, std::pair{80, 40}, std::pair{4, 2}}) {
         SCOPED_TRACE(w);
         // Four quadrants of pure colours, exact under nearest-pixel scaling.
-        ASSERT_TRUE(writePicture(folder.file("q.bmp"), w, h, [w, h](int x, int y) -> std::uint32_t {
+        writeBitmapFile(folder.file("q.bmp"), w, h, [w, h](int x, int y) -> std::uint32_t {
             return y < h / 2 ? (x < w / 2 ? 0xFF0000 : 0x00FF00) : (x < w / 2 ? 0x0000FF : 0xFFFFFF);
-        }));
+        });
         ASSERT_TRUE(s->loadPicture(folder.file("q.bmp").c_str()));
         EXPECT_EQ(pixelAt(*s, 9, 4), raw(0xFF0000));
         EXPECT_EQ(pixelAt(*s, 10, 4), raw(0x00FF00));

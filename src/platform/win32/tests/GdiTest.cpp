@@ -36,32 +36,31 @@ protected:
         ASSERT_NE(surface, nullptr);
         ASSERT_TRUE(surface->fill(platform::Rect{0, 0, 400, 200}, 0));
     }
-    // Draws `text` in white 20-pixel Arial in the box, then gives the surface back.
-    void drawText(const platform::Rect& box, platform::TextAlign align, const char* text)
-    {
-        platform::DrawContext* context = surface->getDrawContext();
-        ASSERT_NE(context, nullptr);
-        EXPECT_FALSE(surface->fill(platform::Rect{0, 0, 1, 1}, 0)) << "no blits while the context is out";
-        auto font = context->createFont("Arial", 20);
-        ASSERT_NE(font, nullptr);
-        context->setTextColour(0x00FFFFFF);
-        platform::Font* previous = context->selectFont(font.get());
-        context->drawText(box, align, text, static_cast<int>(std::strlen(text)));
-        context->selectFont(previous);
-        surface->releaseDrawContext();
-    }
-    int measure(const char* text)
+    // Draws `text` in white 20-pixel Arial in the box on a black surface (with no text: only
+    // measures it), gives the surface back and returns the text's width.
+    int drawText(const platform::Rect& box, platform::TextAlign align, const char* text, bool draw = true)
     {
         platform::DrawContext* context = surface->getDrawContext();
         if (!context)
             return -1;
+        EXPECT_FALSE(surface->fill(platform::Rect{0, 0, 1, 1}, 0)) << "no blits while the context is out";
         auto font = context->createFont("Arial", 20);
         platform::Font* previous = context->selectFont(font.get());
         int width = 0, height = 0;
         context->measureText(text, static_cast<int>(std::strlen(text)), width, height);
+        context->setTextColour(0x00FFFFFF);
+        if (draw)
+            context->drawText(box, align, text, static_cast<int>(std::strlen(text)));
         context->selectFont(previous);
         surface->releaseDrawContext();
         return width;
+    }
+    // The painted bounds of a text drawn on a cleared surface.
+    platform::Rect textBounds(const platform::Rect& box, platform::TextAlign align, const char* text)
+    {
+        EXPECT_TRUE(surface->fill(platform::Rect{0, 0, 400, 200}, 0));
+        drawText(box, align, text);
+        return paintedBounds(*surface, platform::Rect{0, 0, 400, 200});
     }
 
     WindowedPlatform windowed;
@@ -98,44 +97,34 @@ TEST_F(GdiOnSurface, LinesLeaveTheirEndPointOut)
 TEST_F(GdiOnSurface, TextIsAlignedInItsBoxFromTheTop)
 {
     const platform::Rect box{100, 40, 300, 100};
-    drawText(box, platform::TextAlign::Centre, "Kelvary");
-    auto bounds = paintedBounds(*surface, platform::Rect{0, 0, 400, 200});
+    auto bounds = textBounds(box, platform::TextAlign::Centre, "Kelvary");
     ASSERT_FALSE(bounds.isEmpty());
     EXPECT_GE(bounds.top, 40);
     EXPECT_LT(bounds.top, 50) << "text starts at the top edge";
     EXPECT_LE(bounds.bottom, 62);
     EXPECT_NEAR((bounds.left + bounds.right) / 2, 200, 3);
 
-    ASSERT_TRUE(surface->fill(platform::Rect{0, 0, 400, 200}, 0));
-    drawText(box, platform::TextAlign::Right, "Kelvary");
-    bounds = paintedBounds(*surface, platform::Rect{0, 0, 400, 200});
+    bounds = textBounds(box, platform::TextAlign::Right, "Kelvary");
     EXPECT_LE(bounds.right, 300);
     EXPECT_GE(bounds.right, 295);
 
-    ASSERT_TRUE(surface->fill(platform::Rect{0, 0, 400, 200}, 0));
-    drawText(box, platform::TextAlign::Left, "Kelvary\nsecond line");
-    bounds = paintedBounds(*surface, platform::Rect{0, 0, 400, 200});
+    bounds = textBounds(box, platform::TextAlign::Left, "Kelvary\nsecond line");
     EXPECT_GE(bounds.left, 100);
     EXPECT_LE(bounds.left, 103);
     EXPECT_GT(bounds.bottom, 62) << "a line break starts a second line";
 
-    // Clipped to the box.
-    ASSERT_TRUE(surface->fill(platform::Rect{0, 0, 400, 200}, 0));
-    drawText(platform::Rect{100, 40, 130, 50}, platform::TextAlign::Left, "Kelvary Kelvary");
-    bounds = paintedBounds(*surface, platform::Rect{0, 0, 400, 200});
-    EXPECT_LE(bounds.right, 130);
+    bounds = textBounds(platform::Rect{100, 40, 130, 50}, platform::TextAlign::Left, "Kelvary Kelvary");
+    EXPECT_LE(bounds.right, 130) << "clipped to the box";
     EXPECT_LE(bounds.bottom, 50);
 }
 
 TEST_F(GdiOnSurface, AmpersandsAreDrawnAsTheyAre)
 {
     // "&x" would draw an underlined x alone if "&" were taken as a mnemonic marker.
-    const int withAmpersand = measure("&x");
-    const int plain = measure("x");
-    ASSERT_GT(withAmpersand, plain);
-    drawText(platform::Rect{10, 10, 390, 60}, platform::TextAlign::Left, "&x");
-    const auto bounds = paintedBounds(*surface, platform::Rect{0, 0, 400, 200});
-    EXPECT_GE(bounds.width(), withAmpersand - 4);
+    ASSERT_GT(drawText({}, platform::TextAlign::Left, "&x", false),
+              drawText({}, platform::TextAlign::Left, "x", false));
+    const int withAmpersand = drawText(platform::Rect{10, 10, 390, 60}, platform::TextAlign::Left, "&x");
+    EXPECT_GE(paintedBounds(*surface, platform::Rect{0, 0, 400, 200}).width(), withAmpersand - 4);
 }
 
 }  // namespace

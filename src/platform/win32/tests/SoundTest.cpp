@@ -8,11 +8,22 @@
 
 using kelvary_test::WindowedPlatform;
 
-TEST(Win32Sound, DeviceNeedsAWindow)
+namespace {
+
+// A buffer of the device filled with one byte value through lock and unlock.
+std::unique_ptr<platform::SoundBuffer> filled(platform::SoundDevice& device, const platform::WaveFormat& format,
+                                              std::uint32_t size, std::uint8_t value)
 {
-    auto system = platform::win32::createWin32Platform();
-    EXPECT_EQ(system->createSoundDevice(nullptr, platform::WaveFormat{}), nullptr);
+    auto buffer = device.createBuffer(format, size, false);
+    std::uint8_t* data = nullptr;
+    std::uint32_t bytes = 0;
+    if (!buffer || !buffer->lock(data, bytes))
+        return nullptr;
+    std::memset(data, value, bytes);
+    return buffer->unlock(bytes) ? std::move(buffer) : nullptr;
 }
+
+}  // namespace
 
 TEST(Win32Sound, StaticBuffersAreFilledThenPlayFromAnyPosition)
 {
@@ -47,11 +58,8 @@ TEST(Win32Sound, StaticBuffersAreFilledThenPlayFromAnyPosition)
     EXPECT_TRUE(buffer->play(false));
 
     // A second effect plays over the first.
-    auto other = device->createBuffer(platform::WaveFormat{1, 11025, 8}, 4000, false);
+    auto other = filled(*device, platform::WaveFormat{1, 11025, 8}, 4000, 0x80);
     ASSERT_NE(other, nullptr);
-    ASSERT_TRUE(other->lock(data, bytes));
-    std::memset(data, 0x80, bytes);
-    ASSERT_TRUE(other->unlock(bytes));
     EXPECT_TRUE(other->play(false));
     EXPECT_TRUE(buffer->isPlaying());
 }
@@ -73,13 +81,8 @@ TEST(Win32Sound, TheDeviceFollowsAWindowBuiltAnewAndGoesOnPlaying)
     EXPECT_TRUE(device->followWindow(second.window.get()));
     EXPECT_EQ(direct.getWindow(), second.handle());
 
-    auto buffer = device->createBuffer(platform::WaveFormat{1, 22050, 16}, 4000, false);
+    auto buffer = filled(*device, platform::WaveFormat{1, 22050, 16}, 4000, 0x40);
     ASSERT_NE(buffer, nullptr);
-    std::uint8_t* data = nullptr;
-    std::uint32_t bytes = 0;
-    ASSERT_TRUE(buffer->lock(data, bytes));
-    std::memset(data, 0x40, bytes);
-    ASSERT_TRUE(buffer->unlock(bytes));
     EXPECT_TRUE(buffer->play(false));
     EXPECT_TRUE(buffer->isPlaying());
 }

@@ -81,24 +81,6 @@ struct DirectDrawFixture {
     }
 };
 
-// Reads one raw pixel of a surface through a lock of that single pixel.
-inline std::uint32_t pixelAt(platform::Surface& surface, int x, int y)
-{
-    platform::LockedPixels locked;
-    if (!surface.lock(platform::Rect{x, y, x + 1, y + 1}, locked))
-        return 0xDEADBEEF;
-    std::uint32_t value = 0;
-    const int bytes = surface.getBitsPerPixel() / 8;
-    for (int i = 0; i < bytes; ++i)
-        value |= static_cast<std::uint32_t>(locked.bits[i]) << (8 * i);
-    surface.unlock();
-    return value;
-}
-
-}  // namespace kelvary_test
-
-namespace kelvary_test {
-
 // Every raw pixel of a rectangle of the surface, row by row, read through one lock.
 inline std::vector<std::uint32_t> pixelsIn(platform::Surface& surface, const platform::Rect& area)
 {
@@ -118,6 +100,13 @@ inline std::vector<std::uint32_t> pixelsIn(platform::Surface& surface, const pla
     }
     surface.unlock();
     return values;
+}
+
+// Reads one raw pixel of a surface through a lock of that single pixel.
+inline std::uint32_t pixelAt(platform::Surface& surface, int x, int y)
+{
+    const auto one = pixelsIn(surface, platform::Rect{x, y, x + 1, y + 1});
+    return one.empty() ? 0xDEADBEEF : one[0];
 }
 
 }  // namespace kelvary_test
