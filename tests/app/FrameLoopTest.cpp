@@ -2,6 +2,9 @@
 // clock only moves when the loop waits.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
+
 #include "app/Application.h"
 #include "support/FakePlatform.h"
 #include "ui/Widget.h"
@@ -29,11 +32,7 @@ public:
     void handleEvent(int eventCode) override
     {
         events.push_back(eventCode);
-        seenKey = theApp->keyCode;
-        seenChar = theApp->charCode;
-        seenX = theApp->mouseX;
-        seenY = theApp->mouseY;
-        seenButtons = theApp->mouseButtons;
+        seen = {theApp->keyCode, theApp->charCode, theApp->mouseX, theApp->mouseY, theApp->mouseButtons};
     }
     bool createSurfaces() override
     {
@@ -55,7 +54,7 @@ public:
     int updates = 0;
     int creations = 0;
     int releases = 0;
-    int seenKey = 0, seenChar = 0, seenX = 0, seenY = 0, seenButtons = 0;
+    std::array<int, 5> seen{};  // key, character, x, y, buttons at the last event
 };
 
 class FrameLoopTest : public ::testing::Test {
@@ -138,33 +137,19 @@ TEST_F(FrameLoopTest, AFailedDrawRestoresTheDisplayOnceAndDrawsAgain)
 
 TEST_F(FrameLoopTest, PaintErrorEndsTheProgramWithExitCodeOne)
 {
-    const std::string paintError = "Paint Error|An unexpected error occurs, the program will now exit.";
-    {
-        SCOPED_TRACE("two failed draws in a row");
-        root->failDraws = 2;
+    // Two failed draws in a row; a failed restore; a failed present.
+    const std::function<void()> failures[] = {
+        [this] { root->failDraws = 2; },
+        [this] { root->failDraws = fake.faults.failRestores = fake.faults.failSurfaceCreations = 1; },
+        [this] { fake.faults.failPresents = 1; }};
+    for (const auto& fail : failures) {
+        fake.record.messageBoxes.clear();
+        fail();
         EXPECT_EQ(app->run(), 1);
-        ASSERT_EQ(fake.record.messageBoxes.size(), 1u);
-        EXPECT_EQ(fake.record.messageBoxes[0], paintError);
-        EXPECT_EQ(root->updates, 0);
+        EXPECT_EQ(fake.record.messageBoxes,
+                  std::vector<std::string>{"Paint Error|An unexpected error occurs, the program will now exit."});
     }
-    fake.record.messageBoxes.clear();
-    {
-        SCOPED_TRACE("a failed restore");
-        root->failDraws = 1;
-        fake.faults.failRestores = 1;
-        fake.faults.failSurfaceCreations = 1;
-        EXPECT_EQ(app->run(), 1);
-        ASSERT_EQ(fake.record.messageBoxes.size(), 1u);
-        EXPECT_EQ(fake.record.messageBoxes[0], paintError);
-    }
-    fake.record.messageBoxes.clear();
-    {
-        SCOPED_TRACE("a failed present");
-        fake.faults.failPresents = 1;
-        EXPECT_EQ(app->run(), 1);
-        ASSERT_EQ(fake.record.messageBoxes.size(), 1u);
-        EXPECT_EQ(fake.record.messageBoxes[0], paintError);
-    }
+    EXPECT_EQ(root->updates, 1) << "only the frame whose present failed was updated";
 }
 
 TEST_F(FrameLoopTest, NoFramesAreDrawnWhileTheWindowIsMinimised)
@@ -189,22 +174,19 @@ TEST_F(FrameLoopTest, NoFramesAreDrawnWhileTheWindowIsMinimised)
 
 TEST_F(FrameLoopTest, TheWindowProcedureStoresInputAndSendsTheFiveEvents)
 {
+    using Seen = std::array<int, 5>;
     fake.sendToHandler({MessageKind::KeyDown, 32, 0, 0});
     fake.sendToHandler({MessageKind::KeyDown, 32, 0, 0});  // auto-repeat: one event each
     fake.sendToHandler({MessageKind::KeyUp, 37, 0, 0});
-    EXPECT_EQ(root->seenKey, 37);
+    EXPECT_EQ(root->seen, (Seen{37, 0, 0, 0, 0}));
     fake.sendToHandler({MessageKind::Char, 'a', 0, 0});
-    EXPECT_EQ(root->seenChar, 'a');
     fake.sendToHandler({MessageKind::MouseMove, 0, 220, 160});
-    EXPECT_EQ(root->seenX, 220);
-    EXPECT_EQ(root->seenY, 160);
+    EXPECT_EQ(root->seen, (Seen{37, 'a', 220, 160, 0}));
     fake.sendToHandler({MessageKind::ButtonDown, 1 | 2, 10, 20});
-    EXPECT_EQ(root->seenButtons, 3);
-    EXPECT_EQ(root->seenX, 10);
+    EXPECT_EQ(root->seen, (Seen{37, 'a', 10, 20, 3}));
     // A position left of the window arrives as the unsigned low word.
     fake.sendToHandler({MessageKind::ButtonDown, 4, -1, 5});
-    EXPECT_EQ(root->seenX, 0xFFFF);
-    EXPECT_EQ(root->seenButtons, 4);
+    EXPECT_EQ(root->seen, (Seen{37, 'a', 0xFFFF, 5, 4}));
     EXPECT_EQ(root->events, (std::vector<int>{KeyPressed, KeyPressed, KeyReleased, CharTyped, MouseMoved, MousePressed,
                                               MousePressed}));
 

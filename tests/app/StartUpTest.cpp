@@ -11,6 +11,12 @@ namespace {
 
 std::vector<std::uint8_t> byte(int value) { return {static_cast<std::uint8_t>(value)}; }
 
+// The game's own application: 800 x 600 in 16 bits, one back buffer, 15 frames a second.
+std::unique_ptr<Application> makeApp(FakePlatform& fake, bool fullScreenDefault = false)
+{
+    return std::make_unique<Application>(fullScreenDefault, 800, 600, 16, 1, 15, 1, 22050, 16, fake, 1);
+}
+
 TEST(StartUp, AnyDeviceThatCannotBeSetUpEndsWithTheInitialiseBox)
 {
     for (int step = 0; step < 4; ++step) {
@@ -47,31 +53,37 @@ TEST(StartUp, AClosedWindowEndsTheGameWithExitCodeZero)
 TEST(Switches, TheFirstRunStoresTheDefaultsAndTheLastRunItsChoices)
 {
     FakePlatform fake;
-    {
-        Application app(false, 800, 600, 16, 1, 15, 1, 22050, 16, fake, 1);
-        EXPECT_FALSE(app.fullScreen);
-        EXPECT_TRUE(app.hasSound);
-        EXPECT_EQ(fake.settings["fullScreen"], byte(0));
-        EXPECT_EQ(fake.settings["hasSound"], byte(1));
-        app.hasSound = false;
-        // Nothing is stored before the program ends.
-        EXPECT_EQ(fake.settings["hasSound"], byte(1));
-    }
+    auto app = makeApp(fake);
+    EXPECT_FALSE(app->fullScreen);
+    EXPECT_TRUE(app->hasSound);
+    EXPECT_EQ(fake.settings["fullScreen"], byte(0));
+    EXPECT_EQ(fake.settings["hasSound"], byte(1));
+    app->hasSound = false;
+    // Nothing is stored before the program ends.
+    EXPECT_EQ(fake.settings["hasSound"], byte(1));
+    app.reset();
     EXPECT_EQ(fake.settings["hasSound"], byte(0));
 
     fake.settings["fullScreen"] = byte(1);
-    {
-        Application app(false, 800, 600, 16, 1, 15, 1, 22050, 16, fake, 1);
-        EXPECT_TRUE(app.fullScreen);
-        EXPECT_FALSE(app.hasSound);
-        EXPECT_TRUE(fake.record.lastWindowFullScreen);
-    }
+    app = makeApp(fake);
+    EXPECT_TRUE(app->fullScreen);
+    EXPECT_FALSE(app->hasSound);
+    EXPECT_TRUE(fake.record.lastWindowFullScreen);
+    app.reset();
 
     // Deleting the store resets the switches to windowed with sound on.
     fake.settings.clear();
-    Application app(false, 800, 600, 16, 1, 15, 1, 22050, 16, fake, 1);
-    EXPECT_FALSE(app.fullScreen);
-    EXPECT_TRUE(app.hasSound);
+    app = makeApp(fake);
+    EXPECT_FALSE(app->fullScreen);
+    EXPECT_TRUE(app->hasSound);
+    app.reset();
+
+    // A number where a byte was expected: its first byte is taken; any non-zero byte is "on".
+    fake.settings["fullScreen"] = {0, 0, 0, 0};
+    fake.settings["hasSound"] = byte(2);
+    app = makeApp(fake, true);
+    EXPECT_FALSE(app->fullScreen);
+    EXPECT_TRUE(app->hasSound);
 }
 
 TEST(Switches, ASessionEndedAtOnceStoresTheChoicesWhileTheGameStillRuns)
@@ -81,31 +93,21 @@ TEST(Switches, ASessionEndedAtOnceStoresTheChoicesWhileTheGameStillRuns)
     for (const bool paintFailed : {false, true}) {
         SCOPED_TRACE(paintFailed);
         FakePlatform fake;
-        Application app(false, 800, 600, 16, 1, 15, 1, 22050, 16, fake, 1);
-        app.hasSound = false;
-        app.fullScreen = true;
-        app.paintFailed = paintFailed;
-        app.windowProcedure(platform::Message{MessageKind::EndSession, 0, 0, 0});
+        auto app = makeApp(fake);
+        app->hasSound = false;
+        app->fullScreen = true;
+        app->paintFailed = paintFailed;
+        app->windowProcedure(platform::Message{MessageKind::EndSession, 0, 0, 0});
         EXPECT_EQ(fake.settings["hasSound"], byte(paintFailed ? 1 : 0));
         EXPECT_EQ(fake.settings["fullScreen"], byte(paintFailed ? 0 : 1));
     }
 }
 
-TEST(Switches, StoredValuesOfAnotherShapeAreReadSafely)
-{
-    FakePlatform fake;
-    // A number where a byte was expected: its first byte is taken; any non-zero byte is "on".
-    fake.settings["fullScreen"] = {0, 0, 0, 0};
-    fake.settings["hasSound"] = byte(2);
-    Application app(true, 800, 600, 16, 1, 15, 1, 22050, 16, fake, 1);
-    EXPECT_FALSE(app.fullScreen);
-    EXPECT_TRUE(app.hasSound);
-}
-
 TEST(Settings, TextValuesAreAlwaysTerminatedInsideTheBuffer)
 {
     FakePlatform fake;
-    Application app(false, 800, 600, 16, 1, 15, 1, 22050, 16, fake, 1);
+    auto owned = makeApp(fake);
+    Application& app = *owned;
     theApp = &app;
     const std::string longName(300, 'n');
     fake.settings["name0"].assign(longName.begin(), longName.end());

@@ -58,14 +58,6 @@ TEST(BoardMovement, TurnsSlideTheFourBlocksOneCellInThreeTicks)
         EXPECT_TRUE(board.rules.isIdle());
         EXPECT_TRUE(board.atRest());
     }
-
-    TestBoard board;
-    const std::string kinds = board.kinds();
-    for (bool counterClockwise : {true, false}) {
-        for (int turn = 0; turn < 4; ++turn)
-            board.rules.rotateGroup(1, 1, counterClockwise);
-        EXPECT_EQ(board.kinds(), kinds) << "four turns restore the group";
-    }
 }
 
 TEST(BoardMovement, ClicksDuringAnAnimationOrOffTheGridAreRefusedFreeOfCharge)
