@@ -94,8 +94,9 @@ TEST(BoardMovement, NewBlocksWaitAboveTheFieldAndFallWithTheColumn)
     for (int row = 0; row < 3; ++row)
         above[row] = board.rules.getCell(5, row);
     board.rules.makeMove(6, 3, true);
-    while (!board.rules.isRemoving())
+    for (int i = 0; i < 10 && !board.rules.isRemoving(); ++i)
         board.tick();
+    ASSERT_TRUE(board.rules.isRemoving()) << "the turn made no square";
     std::set<int> freedSlots;
     for (int i = 0; i < BoardRules::cellCount; ++i) {
         if (board.rules.getCell(i)->isMarked())
