@@ -6,6 +6,7 @@
 #include "media/AssetCatalogue.h"
 #include "media/Bitmap.h"
 #include "game/Block.h"
+#include "support/TestBoard.h"
 
 TEST(Block, DrawsItsKindFromTheSharedGenerator)
 {
@@ -69,4 +70,22 @@ TEST(Block, MatchesUnlessTwoDifferentColours)
         EXPECT_EQ(a.matches(b), match != 0) << first << " with " << second;
         EXPECT_EQ(b.matches(a), match != 0) << second << " with " << first;
     }
+}
+
+TEST(BoardSetUp, DealsTheSpecialBlockFirstThenTheGridInCellOrder)
+{
+    TestBoard board(4242);
+    RandomGenerator random(4242);
+    const auto kindOf = [&random] { return (random.pick(41) + 4) / 5 + 1; };
+    EXPECT_EQ(board.rules.getSpecialBlock()->getKind(), kindOf());
+    EXPECT_EQ(board.rules.getSpecialBlock()->getAlpha(), 0);
+    EXPECT_EQ(board.owner.getChild(BoardOwner::specialSlot), board.rules.getSpecialBlock());
+    for (int j = 0; j < BoardRules::cellCount; ++j) {
+        Block* block = board.rules.getCell(j);
+        ASSERT_EQ(board.owner.getChild(BoardOwner::firstCellSlot + j), block);
+        EXPECT_EQ(block->getKind(), kindOf()) << j;
+        EXPECT_EQ(block->getX(), 175 + 60 * (j % 8));
+        EXPECT_EQ(block->getY(), 115 + 60 * (j / 8));
+    }
+    EXPECT_TRUE(board.rules.isIdle()) << "a fresh board waits for the first move";
 }

@@ -17,6 +17,11 @@ std::set<int> markedCells(const TestBoard& board)
     return marked;
 }
 
+std::array<const char*, 8> rowsOf(const char* field)
+{
+    return {field, field + 9, field + 18, field + 27, field + 36, field + 45, field + 54, field + 63};
+}
+
 std::set<int> records(const SquareList& list) { return {list.getRecords(), list.getRecords() + list.getCount()}; }
 
 }  // namespace
@@ -25,33 +30,19 @@ TEST(BoardSearch, FindsEachSquareOnceWithItsAreaTerm)
 {
     struct Case {
         const char* name;
-        std::array<const char*, 8> rows;
-        int squares;
-        int area;
-        int marked;
+        int squares, area, marked;
+        const char* field;  // eight rows of eight, each followed by one separator
     };
     const Case cases[] = {
-        {"upright",
-         {"........", "........", "........", "..22....", "..22....", "........", "........", "........"},
-         1,
-         2,
-         4},
-        {"turned",
-         {"........", "...2....", "..2.2...", "...2....", "........", "........", "........", "........"},
-         1,
-         4,
-         4},
-        {"three by three",
-         {"........", "..222...", "..222...", "..222...", "........", "........", "........", "........"},
-         6,
-         4 * 2 + 3 + 4,
-         9},
-        {"quiet", TestBoard::quietRows, 0, 0, 0},
+        {"upright", 1, 2, 4, "......../......../......../..22..../..22..../......../......../........"},
+        {"turned", 1, 4, 4, "......../...2..../..2.2.../...2..../......../......../......../........"},
+        {"3x3", 6, 4 * 2 + 3 + 4, 9, "......../..222.../..222.../..222.../......../......../......../........"},
+        {"quiet", 0, 0, 0, "......../......../......../......../......../......../......../........"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TestBoard board;
-        board.setKinds(c.rows);
+        board.setKinds(rowsOf(c.field));
         board.rules.setCombo(1);
         board.rules.setChain(5);
         EXPECT_EQ(board.rules.scanBoard(), c.squares > 0);
@@ -64,7 +55,7 @@ TEST(BoardSearch, FindsEachSquareOnceWithItsAreaTerm)
     }
 
     TestBoard turned;
-    turned.setKinds(cases[1].rows);
+    turned.setKinds(rowsOf(cases[1].field));
     turned.rules.scanBoard();
     EXPECT_EQ(turned.rules.getSquareList().getRecord(0), SquareList::pack(3, 1, 4, 2)) << "from P1 (3,1), P2 (4,2)";
 }

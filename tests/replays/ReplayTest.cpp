@@ -15,40 +15,12 @@ namespace {
 // Found from the test data folder: a build that shortens source paths (ccache) leaves __FILE__ relative.
 const std::filesystem::path replayFolder = std::filesystem::path(KELVARY_TEST_DATA).parent_path() / "replays";
 
-struct Replay {
-    std::string driverOptions;
-    std::vector<int> shots;
-};
-
-Replay readReplay(const std::string& name)
-{
-    Replay replay;
-    std::istringstream script(readTextFile((replayFolder / (name + ".script")).string()));
-    std::string first;
-    std::getline(script, first);
-    const std::string marker = "# driver: ";
-    if (first.rfind(marker, 0) != 0)
-        return replay;
-    std::istringstream words(first.substr(marker.size()));
-    std::string word;
-    while (words >> word) {
-        if (word == "--shot") {
-            int frame = 0;
-            words >> frame;
-            replay.shots.push_back(frame);
-        } else {
-            replay.driverOptions += " " + word;
-        }
-    }
-    return replay;
-}
-
-std::vector<std::string> expectedLines(const std::string& name)
+// The non-empty lines of a file of this folder.
+std::vector<std::string> linesOf(const std::string& file)
 {
     std::vector<std::string> lines;
-    std::istringstream in(readTextFile((replayFolder / (name + ".expected")).string()));
-    std::string line;
-    while (std::getline(in, line)) {
+    std::istringstream in(readTextFile((replayFolder / file).string()));
+    for (std::string line; std::getline(in, line);) {
         if (!line.empty())
             lines.push_back(line);
     }
@@ -60,28 +32,34 @@ class ReplayTest : public testing::TestWithParam<std::string> {};
 TEST_P(ReplayTest, PlaysAsRecorded)
 {
     const std::string name = GetParam();
-    const Replay replay = readReplay(name);
-    ASSERT_FALSE(replay.driverOptions.empty()) << name << ".script has no driver options";
+    // The script's first line holds the driver's options; each "--shot N" is written to the
+    // temporary folder and compared by its hash.
+    const std::string marker = "# driver: ";
+    const std::string first = linesOf(name + ".script").at(0);
+    ASSERT_EQ(first.rfind(marker, 0), 0u) << name << ".script has no driver options";
     TemporaryFolder folder;
-    std::string command = std::string(KELVARY_OUTPUT_DIR) + "/kelvary-driver" + replay.driverOptions + " --script '" +
+    std::string command = std::string(KELVARY_OUTPUT_DIR) + "/kelvary-driver --script '" +
                           (replayFolder / (name + ".script")).string() + "' --store '" + folder.path().string() + "'";
-    for (int frame : replay.shots)
-        command +=
-            " --shot " + std::to_string(frame) + ":" + (folder.path() / (std::to_string(frame) + ".png")).string();
+    const auto png = [&folder](int frame) { return (folder.path() / (std::to_string(frame) + ".png")).string(); };
+    std::vector<int> shots;
+    std::istringstream words(first.substr(marker.size()));
+    for (std::string word; words >> word;) {
+        if (word == "--shot") {
+            words >> shots.emplace_back();
+            word += " " + std::to_string(shots.back()) + ":" + png(shots.back());
+        }
+        command += " " + word;
+    }
     const DriverRun run = runProgram("cd '" + std::string(KELVARY_OUTPUT_DIR) + "' && " + command);
     ASSERT_EQ(run.exitCode, 0) << run.errors;
 
     std::vector<std::string> actual = run.stateLines();
-    for (int frame : replay.shots) {
+    for (int frame : shots) {
         char hash[32];
-        std::snprintf(hash, sizeof hash, "%016llx",
-                      hashFile((folder.path() / (std::to_string(frame) + ".png")).string()));
+        std::snprintf(hash, sizeof hash, "%016llx", hashFile(png(frame)));
         actual.push_back("shot " + std::to_string(frame) + " " + hash);
     }
-    const auto expected = expectedLines(name);
-    ASSERT_EQ(actual.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(actual[i], expected[i]) << name << ": result " << i + 1 << " differs";
+    EXPECT_EQ(actual, linesOf(name + ".expected")) << name;
 }
 
 std::vector<std::string> replayNames()
