@@ -44,6 +44,14 @@ protected:
     bool menuShown() { return host().getFrame() == 1 && dynamic_cast<MainMenu*>(host().getChild(0)) != nullptr; }
     Widget* panel() { return menu().getPanel(); }
     int buttonFrame(int index) { return menu().getChild(index)->getFrame(); }
+    // The frames of the five buttons, start to exit, as digits.
+    std::string buttonFrames()
+    {
+        std::string frames;
+        for (int i = MainMenu::StartButton; i <= MainMenu::ExitButton; ++i)
+            frames += std::to_string(buttonFrame(i));
+        return frames;
+    }
 };
 
 }  // namespace screens_test

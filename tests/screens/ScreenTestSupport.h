@@ -2,9 +2,12 @@
 
 // Shared by the screen tests: the real screens in a host, stand-ins for the screens not under test.
 
+#include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "screens/HighScoreTable.h"
 #include "support/ScreenTest.h"
 #include "ui/ScreenHost.h"
 
@@ -30,6 +33,28 @@ public:
     std::vector<int>& events;
 };
 
+// The stored table (loading also stores any missing value) as "name score" entries joined by '|'.
+inline std::string storedTable()
+{
+    HighScoreTable table;
+    table.load();
+    std::string text;
+    for (int i = 0; i < HighScoreTable::HighScoreTableSize; ++i)
+        text += (i ? "|" : "") + std::string(table.names[i]) + " " + std::to_string(table.scores[i]);
+    return text;
+}
+
+// The built-in table with `entry` inserted at `place` and the tenth dropped.
+inline std::string defaultsWith(int place, const std::string& entry)
+{
+    std::string text;
+    const char* defaults[] = {"Wuffle 1000000", "Wuffle 800000", "Wuffle 600000", "Dravi 100000", "Dravi 80000",
+                              "Dravi 60000",    "Pelko 10000",   "Pelko 8000",    "Pelko 6000",   "Pelko 4000"};
+    for (int i = 0, from = 0; i < HighScoreTable::HighScoreTableSize; ++i)
+        text += (i ? "|" : "") + (i == place ? entry : std::string(defaults[from++]));
+    return text;
+}
+
 class ScreenTest : public ScreenTestBase {
 protected:
     // The real screens, except that screen 2 is a stand-in for the game.
@@ -44,15 +69,17 @@ protected:
         return *host;
     }
 
-    // How the text looks drawn in "Arial" at `height` in `colour` into the rectangle, on a
-    // `background` fill: draws it, reads it back, and leaves the rectangle as drawn.
-    std::vector<std::uint32_t> referenceText(int left, int top, int right, int bottom, int alignment, const char* text,
-                                             int height, int colour, int background)
+    // How the texts (alignment, text) look drawn in "Arial" at `height` in `colour` into the
+    // rectangle on a `background` fill: draws them, reads them back, and leaves them drawn.
+    std::vector<std::uint32_t> referenceText(int left, int top, int right, int bottom,
+                                             std::initializer_list<std::pair<int, const char*>> texts, int height,
+                                             int colour, int background)
     {
         app().fillRect(left, top, right - left, bottom - top, background);
         app().beginDraw();
         app().selectFont("Arial", height, colour);
-        app().drawText(left, top, right, bottom, alignment, text);
+        for (const auto& [alignment, text] : texts)
+            app().drawText(left, top, right, bottom, alignment, text);
         app().deleteFont();
         app().endDraw();
         return region(left, top, right, bottom);

@@ -53,7 +53,7 @@ public:
     std::function<void()> onIdle;
 
     void queue(const platform::Message& message) { messages.push_back(message); }
-    void queue(platform::MessageKind kind, int value = 0, int x = 0, int y = 0);
+    void queue(platform::MessageKind kind, int value = 0, int x = 0, int y = 0) { queue({kind, value, x, y}); }
 
     void setMessageHandler(MessageHandler handler) override { messageHandler = std::move(handler); }
     std::unique_ptr<platform::Window> createWindow(const platform::WindowSettings& windowSettings) override;
@@ -64,16 +64,20 @@ public:
     std::unique_ptr<platform::SettingsKey> openSettings(const char* company, const char* product) override;
     bool peekMessage() override;
     bool getMessage(platform::Message& message) override;
-    void dispatchMessage(const platform::Message& message) override;
+    void dispatchMessage(const platform::Message& message) override { sendToHandler(message); }
     void waitMessage(int timeoutMs) override;
-    void postQuitMessage(int exitCode) override;
+    void postQuitMessage(int exitCode) override
+    {
+        quitPosted = true;
+        quitCode = exitCode;
+    }
     int getStartShowCommand() override { return startShowCommand; }
     std::uint32_t getMilliseconds() override { return now; }
     std::int64_t getSecondsOfDay() override { return secondsOfDay; }
     void showMessageBox(platform::Window* owner, const char* caption, const char* text,
                         platform::MessageIcon icon) override;
-    bool openWebPage(platform::Window* owner, const char* address) override;
-    bool showHelp(platform::Window* owner, const char* helpFile) override;
+    bool openWebPage(platform::Window*, const char*) override { return true; }
+    bool showHelp(platform::Window*, const char*) override { return true; }
 
     void sendToHandler(const platform::Message& message)
     {
