@@ -1,6 +1,6 @@
 #include <string>
 
-#include "MenuScreens.h"
+#include "ScreenTestSupport.h"
 #include "screens/HighScoreScreen.h"
 
 namespace screens_test {

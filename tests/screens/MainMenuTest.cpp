@@ -1,4 +1,4 @@
-#include "MenuScreens.h"
+#include "ScreenTestSupport.h"
 #include "platform/sdl/SdlPlatform.h"
 #include "screens/HighScoreScreen.h"
 #include "screens/OptionsScreen.h"

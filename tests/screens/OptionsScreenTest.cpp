@@ -1,4 +1,4 @@
-#include "MenuScreens.h"
+#include "ScreenTestSupport.h"
 #include "screens/OptionsScreen.h"
 
 namespace screens_test {

@@ -20,7 +20,6 @@ protected:
         rootWidget = host;
         return splash();
     }
-    ScreenHost& host() { return *static_cast<ScreenHost*>(rootWidget); }
     SplashScreen& splash() { return *dynamic_cast<SplashScreen*>(host().getChild(0)); }
     bool splashShown() { return host().getFrame() == 0 && dynamic_cast<SplashScreen*>(host().getChild(0)); }
     bool menuShown() { return host().getFrame() == 1 && dynamic_cast<EventRecorder*>(host().getChild(0)); }

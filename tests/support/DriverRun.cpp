@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/HeadlessApp.h"
+#include "support/TemporaryFolder.h"
 
 std::vector<std::string> DriverRun::stateLines() const
 {
