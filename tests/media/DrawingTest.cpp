@@ -40,22 +40,32 @@ protected:
                 }
         return ink;
     }
+    // Draws the text in white "Arial" 16 into the rectangle.
+    void drawWhite(int left, int top, int right, int bottom, int alignment, const char* text)
+    {
+        ASSERT_TRUE(game().beginDraw());
+        game().selectFont("Arial", 16, 0xFFFFFF);
+        game().drawText(left, top, right, bottom, alignment, text);
+        game().deleteFont();
+        game().endDraw();
+    }
+    // The width of the text's first `count` bytes in "Arial" at `height`.
+    int widthOf(const char* text, int count, int height = 16)
+    {
+        int width = -1;
+        int lineHeight = -1;
+        game().measureText(text, count, "Arial", height, &width, &lineHeight);
+        EXPECT_EQ(lineHeight, height);
+        return width;
+    }
     std::unique_ptr<HeadlessApp> app;
 };
 
 TEST_P(Drawing, CentredTextStartsAtTheTopAndIsCentred)
 {
-    int width = 0;
-    int height = 0;
-    game().measureText("Game Over", 9, "Arial", 16, &width, &height);
-    EXPECT_EQ(height, 16);
+    const int width = widthOf("Game Over", 9);
     ASSERT_GT(width, 40);
-
-    ASSERT_TRUE(game().beginDraw());
-    game().selectFont("Arial", 16, 0xFFFFFF);
-    game().drawText(100, 200, 400, 260, 1, "Game Over");
-    game().deleteFont();
-    game().endDraw();
+    drawWhite(100, 200, 400, 260, 1, "Game Over");
     const Ink ink = inkIn(80, 180, 420, 280);
     ASSERT_FALSE(ink.empty());
     const int penLeft = (100 + 400 - width) / 2;
@@ -68,42 +78,24 @@ TEST_P(Drawing, CentredTextStartsAtTheTopAndIsCentred)
 
 TEST_P(Drawing, NamesWithAnAmpersandKeepIt)
 {
-    int before = 0;
-    int through = 0;
-    int height = 0;
-    game().measureText("Tom & Jerry", 4, "Arial", 16, &before, &height);
-    game().measureText("Tom & Jerry", 5, "Arial", 16, &through, &height);
+    const int before = widthOf("Tom & Jerry", 4);
+    const int through = widthOf("Tom & Jerry", 5);
     ASSERT_GT(through, before);
-
-    ASSERT_TRUE(game().beginDraw());
-    game().selectFont("Arial", 16, 0xFFFFFF);
-    game().drawText(50, 50, 400, 70, 0, "Tom & Jerry");
-    game().deleteFont();
-    game().endDraw();
+    drawWhite(50, 50, 400, 70, 0, "Tom & Jerry");
     const Ink ampersand = inkIn(50 + before, 50, 50 + through, 70);
     ASSERT_FALSE(ampersand.empty());
     EXPECT_GE(ampersand.bottom - ampersand.top, 8);
     // No underline under the following space.
-    int full = 0;
-    game().measureText("Tom & Jerry", 6, "Arial", 16, &full, &height);
-    EXPECT_TRUE(inkIn(50 + through + 1, 50, 50 + full - 1, 70).empty());
+    EXPECT_TRUE(inkIn(50 + through + 1, 50, 50 + widthOf("Tom & Jerry", 6) - 1, 70).empty());
 }
 
 TEST_P(Drawing, MeasuringOpensAndClosesItsOwnBracket)
 {
-    int width = -1;
-    int height = -1;
-    game().measureText("Score", 3, "Arial", 20, &width, &height);
-    EXPECT_EQ(height, 20);
-    int all = 0;
-    game().measureText("Score", 5, "Arial", 20, &all, &height);
-    EXPECT_GT(all, width);
+    const int all = widthOf("Score", 5, 20);
+    EXPECT_GT(all, widthOf("Score", 3, 20));
     // Counts beyond the text stop at its end; nothing at all measures zero wide.
-    int beyond = 0;
-    game().measureText("Score", 50, "Arial", 20, &beyond, &height);
-    EXPECT_EQ(beyond, all);
-    game().measureText("Score", 0, "Arial", 20, &width, &height);
-    EXPECT_EQ(width, 0);
+    EXPECT_EQ(widthOf("Score", 50, 20), all);
+    EXPECT_EQ(widthOf("Score", 0, 20), 0);
     EXPECT_EQ(game().drawDC, nullptr);
     EXPECT_TRUE(game().fillRect(0, 0, 10, 10, 0x123456));
 }

@@ -104,28 +104,26 @@ bool TestBoard::hintedMove(unsigned choice, int& x, int& y, bool& counterClockwi
         return false;
     const SquareRecord square = SquareList::unpack(hints.getRecord(static_cast<int>(choice % hints.getCount())));
     std::array<int, 4> corner{};
-    bool found = false;
     // The first corner lies in the turned group; find the group and the direction.
-    for (int gx = square.x1 - 1; gx <= square.x1 && !found; ++gx) {
-        for (int gy = square.y1 - 1; gy <= square.y1 && !found; ++gy) {
-            if (gx < 0 || gy < 0 || gx > BoardRules::gridWidth - 2 || gy > BoardRules::gridHeight - 2)
-                continue;
+    for (int gx = std::max(square.x1 - 1, 0); gx <= std::min(square.x1, BoardRules::gridWidth - 2); ++gx) {
+        for (int gy = std::max(square.y1 - 1, 0); gy <= std::min(square.y1, BoardRules::gridHeight - 2); ++gy) {
             for (bool ccw : {true, false}) {
                 rules.rotateGroup(gx, gy, ccw);
                 const bool closes = rules.squareCorners(square.x1, square.y1, square.x2, square.y2, corner) &&
                                     rules.cornersMatch(corner[0], corner[1], corner[2], corner[3]);
                 rules.rotateGroup(gx, gy, !ccw);
-                if (closes && !found) {
+                if (closes) {
                     x = gx;
                     y = gy;
                     counterClockwise = ccw;
-                    found = true;
+                    rules.clearHints();
+                    return true;
                 }
             }
         }
     }
     rules.clearHints();
-    return found;
+    return false;
 }
 
 testing::AssertionResult TestBoard::keepsInvariants() const
