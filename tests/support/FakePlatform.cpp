@@ -149,9 +149,6 @@ private:
 
 }  // namespace
 
-FakePlatform::FakePlatform() = default;
-FakePlatform::~FakePlatform() = default;
-
 std::unique_ptr<platform::Window> FakePlatform::createWindow(const platform::WindowSettings& windowSettings)
 {
     if (faults.window)
@@ -198,16 +195,4 @@ bool FakePlatform::getMessage(platform::Message& message)
     message = platform::Message{platform::MessageKind::Quit, quitCode};
     quitPosted = false;
     return false;
-}
-
-void FakePlatform::waitMessage(int timeoutMs)
-{
-    record.waits.push_back(timeoutMs);
-    // Waiting is where time passes: the clock jumps to the end of the wait.
-    now += static_cast<std::uint32_t>(timeoutMs < 0 ? 1000 : timeoutMs);
-}
-
-void FakePlatform::showMessageBox(platform::Window*, const char* caption, const char* text, platform::MessageIcon)
-{
-    record.messageBoxes.push_back(std::string(caption) + "|" + text);
 }

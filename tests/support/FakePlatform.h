@@ -38,9 +38,6 @@ public:
         std::vector<platform::Window*> soundWindows;  // the sound device's window at creation and each follow
     };
 
-    FakePlatform();
-    ~FakePlatform() override;
-
     Faults faults;
     Record record;
     std::uint32_t now = 1000;
@@ -65,7 +62,11 @@ public:
     bool peekMessage() override;
     bool getMessage(platform::Message& message) override;
     void dispatchMessage(const platform::Message& message) override { sendToHandler(message); }
-    void waitMessage(int timeoutMs) override;
+    void waitMessage(int timeoutMs) override
+    {
+        record.waits.push_back(timeoutMs);
+        now += static_cast<std::uint32_t>(timeoutMs < 0 ? 1000 : timeoutMs);  // waiting is where time passes
+    }
     void postQuitMessage(int exitCode) override
     {
         quitPosted = true;
@@ -74,8 +75,10 @@ public:
     int getStartShowCommand() override { return startShowCommand; }
     std::uint32_t getMilliseconds() override { return now; }
     std::int64_t getSecondsOfDay() override { return secondsOfDay; }
-    void showMessageBox(platform::Window* owner, const char* caption, const char* text,
-                        platform::MessageIcon icon) override;
+    void showMessageBox(platform::Window*, const char* caption, const char* text, platform::MessageIcon) override
+    {
+        record.messageBoxes.push_back(std::string(caption) + "|" + text);
+    }
     bool openWebPage(platform::Window*, const char*) override { return true; }
     bool showHelp(platform::Window*, const char*) override { return true; }
 
