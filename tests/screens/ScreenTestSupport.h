@@ -3,6 +3,7 @@
 // Shared by the screen tests: the real screens in a host, stand-ins for the screens not under test,
 // and where the main menu and its boxes put their buttons on the 800 x 600 screen.
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -59,16 +60,17 @@ inline std::string defaultsWith(int place, const std::string& entry)
 
 class ScreenTest : public ScreenTestBase {
 protected:
-    // The real screens, except that screen 2 is a stand-in for the game.
-    ScreenHost& installHost()
+    // The real screens in a host as the root, except that screen `standInScreen` (the game's,
+    // unless told) is what `standIn` makes.
+    using StandIn = std::function<std::unique_ptr<Widget>(ScreenHost&)>;
+    ScreenHost& installHost(
+        int standInScreen = ScreenHost::GameScreenNumber,
+        StandIn standIn = [](ScreenHost& owner) { return std::make_unique<StandInGame>(owner); })
     {
-        auto* host = new ScreenHost(nullptr, 0, 0, [](ScreenHost& owner, int screen) -> std::unique_ptr<Widget> {
-            if (screen == ScreenHost::GameScreenNumber)
-                return std::make_unique<StandInGame>(owner);
-            return ScreenHost::makeGameScreen(owner, screen);
+        rootWidget = new ScreenHost(nullptr, 0, 0, [=](ScreenHost& owner, int screen) -> std::unique_ptr<Widget> {
+            return screen == standInScreen ? standIn(owner) : ScreenHost::makeGameScreen(owner, screen);
         });
-        rootWidget = host;
-        return *host;
+        return host();
     }
     ScreenHost& host() { return *static_cast<ScreenHost*>(rootWidget); }
 

@@ -12,12 +12,8 @@ protected:
     // The real splash; the menu's slot gets an event recorder.
     SplashScreen& start()
     {
-        auto* host = new ScreenHost(nullptr, 0, 0, [this](ScreenHost& owner, int screen) -> std::unique_ptr<Widget> {
-            if (screen == ScreenHost::MainMenuNumber)
-                return std::make_unique<EventRecorder>(&owner, menuEvents);
-            return ScreenHost::makeGameScreen(owner, screen);
-        });
-        rootWidget = host;
+        installHost(ScreenHost::MainMenuNumber,
+                    [this](ScreenHost& owner) { return std::make_unique<EventRecorder>(&owner, menuEvents); });
         return splash();
     }
     SplashScreen& splash() { return *dynamic_cast<SplashScreen*>(host().getChild(0)); }
