@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/TemporaryFolder.h"
+#include "support/HeadlessApp.h"
 
 std::vector<std::string> DriverRun::stateLines() const
 {
