@@ -2,15 +2,13 @@
 // that cannot be written is reported, not half-filled.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
 
 #include "AssetFiles.h"
+#include "support/DriverRun.h"
 #include "support/TemporaryFolder.h"
 
 namespace fs = std::filesystem;
@@ -21,8 +19,7 @@ const std::string generator = std::string(KELVARY_OUTPUT_DIR) + "/kelvary-assetg
 
 int runGenerator(const std::string& arguments)
 {
-    const int status = std::system((generator + " " + arguments + " >/dev/null 2>&1").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return runProgram(generator + " " + arguments + " >/dev/null").exitCode;
 }
 
 std::map<std::string, std::vector<std::uint8_t>> contents(const fs::path& root)

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/DriverRun.h"
 
 namespace fs = std::filesystem;
 
@@ -17,13 +17,7 @@ const fs::path helpFolder = fs::path(KELVARY_OUTPUT_DIR) / "help";
 // The help's sources, beside the tests folder.
 const fs::path helpSources = fs::path(KELVARY_TEST_DATA).parent_path().parent_path() / "help";
 
-std::string readText(const fs::path& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string readText(const fs::path& path) { return readTextFile(path.string()); }
 
 // The local files a page refers to: its href and src values without anchors or addresses.
 std::vector<std::string> references(const std::string& text)

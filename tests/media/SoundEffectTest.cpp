@@ -20,11 +20,11 @@ protected:
         ASSERT_TRUE(app->app().initialised);
         ASSERT_TRUE(app->app().directSound);
     }
-    std::string write(const char* name, const WaveFileParts& parts)
+    std::string write(const char* name, const WaveFileParts& parts) { return write(name, buildWaveFile(parts)); }
+    std::string write(const char* name, const std::vector<std::uint8_t>& bytes)
     {
-        const auto path = folder.path() / name;
-        writeBytes(path, buildWaveFile(parts));
-        return path.string();
+        writeBytes(folder.path() / name, bytes);
+        return (folder.path() / name).string();
     }
     static WaveFileParts tone(double seconds, int formatBytes = 16)
     {
@@ -81,12 +81,8 @@ TEST_F(SoundEffects, BrokenFilesStaySilent)
     WaveFileParts noData = tone(0.1);
     noData.withData = false;
     std::vector<std::uint8_t> notRiff = buildWaveFile(tone(0.1));
-    notRiff[0] = 'R';
-    notRiff[1] = 'I';
-    notRiff[2] = 'F';
     notRiff[3] = 'X';
-    const auto notRiffPath = (folder.path() / "notriff.wav").string();
-    writeBytes(notRiffPath, notRiff);
+    const std::string notRiffPath = write("notriff.wav", notRiff);
     const std::string missingData = write("nodata.wav", noData);
     const std::string missingFile = (folder.path() / "absent.wav").string();
     for (const std::string& file : {missingData, notRiffPath, missingFile}) {
@@ -117,9 +113,8 @@ TEST_F(SoundEffects, TruncatedDataFailsTheFillButNeverLeavesTheBufferLocked)
     EXPECT_TRUE(effect.play());
 
     // A size field of 4 GB gets no buffer: the device refuses sizes no effect comes near.
-    WaveFileParts lying = tone(0.1);
-    lying.declaredDataBytes = 0xFFFFFFF0;
-    const std::string liar = write("liar.wav", lying);
+    cut.declaredDataBytes = 0xFFFFFFF0;
+    const std::string liar = write("liar.wav", cut);
     SoundEffect lyingEffect(liar.c_str(), false, 2);
     EXPECT_FALSE(lyingEffect.createBuffer());
     EXPECT_FALSE(lyingEffect.play());

@@ -1,6 +1,8 @@
 // Reading WAV headers and data from files good, odd and broken.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "media/WaveReader.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
@@ -11,9 +13,8 @@ class WaveReading : public ::testing::Test {
 protected:
     std::string write(const char* name, const std::vector<std::uint8_t>& bytes)
     {
-        const auto path = folder.path() / name;
-        writeBytes(path, bytes);
-        return path.string();
+        writeBytes(folder.path() / name, bytes);
+        return (folder.path() / name).string();
     }
     TemporaryFolder folder;
 };
@@ -84,10 +85,7 @@ TEST_F(WaveReading, BrokenFilesAreRejected)
 
     // Not RIFF/WAVE: an AVI form.
     std::vector<std::uint8_t> avi = buildWaveFile(noData);
-    avi[8] = 'A';
-    avi[9] = 'V';
-    avi[10] = 'I';
-    avi[11] = ' ';
+    std::copy_n("AVI ", 4, avi.begin() + 8);
     EXPECT_FALSE(reader.open(write("avi.wav", avi).c_str()));
 }
 
@@ -112,9 +110,9 @@ TEST_F(WaveReading, LyingSizesNeverReadPastTheFile)
     parts.samples = {1, 2, 3, 4};
     std::vector<std::uint8_t> bytes = buildWaveFile(parts);
     // RIFF size and fmt size far beyond the file.
-    bytes[4] = bytes[5] = bytes[6] = bytes[7] = 0xFF;
+    std::fill_n(bytes.begin() + 4, 4, 0xFF);
     std::vector<std::uint8_t> hugeFormat = bytes;
-    hugeFormat[16] = hugeFormat[17] = hugeFormat[18] = hugeFormat[19] = 0xFF;
+    std::fill_n(hugeFormat.begin() + 16, 4, 0xFF);
     WaveReader reader;
     ASSERT_TRUE(reader.open(write("riff.wav", bytes).c_str()));
     EXPECT_TRUE(reader.readHeader());

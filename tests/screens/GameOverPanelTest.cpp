@@ -2,7 +2,6 @@
 
 #include "ScreenTestSupport.h"
 #include "screens/GameOverPanel.h"
-#include "screens/HighScoreTable.h"
 #include "screens/TextField.h"
 
 namespace screens_test {
@@ -45,12 +44,6 @@ protected:
         owner->open(score);
         return *owner->panel();
     }
-    HighScoreTable stored()
-    {
-        HighScoreTable table;
-        table.load();
-        return table;
-    }
     PanelOwner* owner = nullptr;
 };
 
@@ -87,17 +80,12 @@ TEST_F(GameOverPanelTest, TheFirstGameEverQualifiesAgainstTheDefaultsAndStoresTh
     click(qualifyingOkX, qualifyingOkY);
     EXPECT_EQ(owner->results, std::vector<int>{10});
     EXPECT_EQ(owner->panel(), nullptr);
-    const HighScoreTable after = stored();
-    EXPECT_STREQ(after.names[5], "Ana");
-    EXPECT_EQ(after.scores[5], 70000u);
-    EXPECT_STREQ(after.names[4], "Dravi");
-    EXPECT_STREQ(after.names[6], "Dravi");
+    EXPECT_EQ(storedTable(), defaultsWith(5, "Ana 70000"));
 }
 
 TEST_F(GameOverPanelTest, AScoreEqualToTheTenthShowsTheTipsAndStoresNothing)
 {
-    HighScoreTable table;
-    table.reset();
+    HighScoreTable().reset();
     GameOverPanel& panel = open(4000);
     ASSERT_FALSE(panel.getIsHighScore());
     EXPECT_EQ(panel.getNameField(), nullptr);
@@ -113,9 +101,7 @@ TEST_F(GameOverPanelTest, AScoreEqualToTheTenthShowsTheTipsAndStoresNothing)
     EXPECT_EQ(panel.getChild(0)->getFrame(), 1);
     press(tipsOkX, tipsOkY);
     EXPECT_EQ(owner->results, std::vector<int>{10});
-    const HighScoreTable after = stored();
-    EXPECT_STREQ(after.names[9], "Pelko");
-    EXPECT_EQ(after.scores[9], 4000u);
+    EXPECT_EQ(storedTable(), defaultsWith(-1, ""));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "MenuScreens.h"
+#include "ScreenTestSupport.h"
 #include "screens/HighScoreScreen.h"
 
 namespace screens_test {
@@ -27,14 +27,9 @@ protected:
     {
         const int top = rowTop(row);
         const auto drawn = region(rowLeft, top, rowRight, top + 20);
-        app().fillRect(rowLeft, top, rowRight - rowLeft, 20, 0x000022);
-        app().beginDraw();
-        app().selectFont("Arial", 16, 0xFFFFFF);
-        app().drawText(rowLeft, top, rowRight, top + 20, 0, name);
-        app().drawText(rowLeft, top, rowRight, top + 20, 2, score);
-        app().deleteFont();
-        app().endDraw();
-        EXPECT_EQ(drawn, region(rowLeft, top, rowRight, top + 20)) << "row " << row << ": " << name << " " << score;
+        EXPECT_EQ(drawn,
+                  referenceText(rowLeft, top, rowRight, top + 20, {{0, name}, {2, score}}, 16, 0xFFFFFF, 0x000022))
+            << "row " << row << ": " << name << " " << score;
         EXPECT_GT(countOther(rowLeft, top, rowRight, top + 20, 0x000022), 0);
     }
 

@@ -1,4 +1,4 @@
-#include "MenuScreens.h"
+#include "ScreenTestSupport.h"
 #include "screens/OptionsScreen.h"
 
 namespace screens_test {
@@ -13,7 +13,14 @@ protected:
         click(optionsSpot.x, optionsSpot.y);
         return *dynamic_cast<OptionsScreen*>(panel());
     }
-    int toggleFrame(int index) { return panel()->getChild(index)->getFrame(); }
+    // The frames of the sound toggle, the full-screen toggle and OK, as digits.
+    std::string frames()
+    {
+        std::string shown;
+        for (int i : {OptionsScreen::SoundToggle, OptionsScreen::FullScreenToggle, OptionsScreen::OkButton})
+            shown += std::to_string(panel()->getChild(i)->getFrame());
+        return shown;
+    }
     std::uint8_t storedSwitch(const char* name)
     {
         std::uint8_t value = 0xAA;
@@ -29,8 +36,7 @@ TEST_F(OptionsTest, TheBoxShowsTheSwitchesAsTheyStand)
     openMenu();
     app().hasSound = false;
     openOptions();
-    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 2);
-    EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 0);
+    EXPECT_EQ(frames(), "200");
 
     ASSERT_TRUE(frame());
     EXPECT_EQ(colourAt(300, 200), 0xFF9900u);           // border
@@ -45,22 +51,20 @@ TEST_F(OptionsTest, TheSoundToggleFlipsTheSwitchAtOnceAndShowsItsPlainLookUntilT
     openOptions();
     ASSERT_TRUE(app().hasSound);
     move(soundToggleSpot.x, soundToggleSpot.y);
-    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 1);
+    EXPECT_EQ(frames(), "100");
     press(soundToggleSpot.x, soundToggleSpot.y);
     EXPECT_FALSE(app().hasSound);
-    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 2);
+    EXPECT_EQ(frames(), "200");
     move(soundToggleSpot.x + 1, soundToggleSpot.y);
-    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 3);
+    EXPECT_EQ(frames(), "300");
 
     // Straight onto the other toggle: only that one is highlighted.
     move(fullScreenToggleSpot.x, fullScreenToggleSpot.y);
-    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 2);
-    EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 1);
-    EXPECT_EQ(toggleFrame(OptionsScreen::OkButton), 0);
+    EXPECT_EQ(frames(), "210");
 
     click(soundToggleSpot.x, soundToggleSpot.y);
     EXPECT_TRUE(app().hasSound);
-    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 0);
+    EXPECT_EQ(frames()[0], '0');
     EXPECT_EQ(storedSwitch("hasSound"), 1);  // stored only at shutdown
 }
 
@@ -74,8 +78,7 @@ TEST_F(OptionsTest, ClicksBetweenThePicturesAndKeysDoNothing)
     EXPECT_EQ(panel(), &box);
     EXPECT_TRUE(app().hasSound);
     EXPECT_FALSE(app().fullScreen);
-    EXPECT_EQ(toggleFrame(OptionsScreen::SoundToggle), 0);
-    EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 0);
+    EXPECT_EQ(frames(), "000");
 
     click(optionsOkSpot.x, optionsOkSpot.y);
     EXPECT_EQ(panel(), nullptr);
@@ -87,17 +90,17 @@ TEST_F(OptionsTest, FullScreenThereAndBackKeepsTheBoxOpenAndWorkingAndStoresNoth
     click(fullScreenToggleSpot.x, fullScreenToggleSpot.y);
     EXPECT_TRUE(app().fullScreen);
     EXPECT_EQ(panel(), &box);
-    EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 2);
+    EXPECT_EQ(frames()[1], '2');
     ASSERT_TRUE(frame());  // the pictures were re-created with the whole tree
     EXPECT_EQ(colourAt(310, 210), 0x000022u);
     EXPECT_EQ(storedSwitch("fullScreen"), 0);
     screenshot("options-box-full-screen");
 
     move(fullScreenToggleSpot.x, fullScreenToggleSpot.y);
-    EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 3);
+    EXPECT_EQ(frames()[1], '3');
     press(fullScreenToggleSpot.x, fullScreenToggleSpot.y);
     EXPECT_FALSE(app().fullScreen);
-    EXPECT_EQ(toggleFrame(OptionsScreen::FullScreenToggle), 0);
+    EXPECT_EQ(frames()[1], '0');
     ASSERT_TRUE(frame());
     EXPECT_EQ(colourAt(310, 210), 0x000022u);
 

@@ -1,10 +1,16 @@
 #pragma once
 
-// Shared by the screen tests: the real screens in a host, stand-ins for the screens not under test.
+// Shared by the screen tests: the real screens in a host, stand-ins for the screens not under test,
+// and where the main menu and its boxes put their buttons on the 800 x 600 screen.
 
+#include <functional>
+#include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "screens/HighScoreTable.h"
+#include "screens/MainMenu.h"
 #include "support/ScreenTest.h"
 #include "ui/ScreenHost.h"
 
@@ -30,32 +36,104 @@ public:
     std::vector<int>& events;
 };
 
+// The stored table (loading also stores any missing value) as "name score" entries joined by '|'.
+inline std::string storedTable()
+{
+    HighScoreTable table;
+    table.load();
+    std::string text;
+    for (int i = 0; i < HighScoreTable::HighScoreTableSize; ++i)
+        text += (i ? "|" : "") + std::string(table.names[i]) + " " + std::to_string(table.scores[i]);
+    return text;
+}
+
+// The built-in table with `entry` inserted at `place` and the tenth dropped.
+inline std::string defaultsWith(int place, const std::string& entry)
+{
+    std::string text;
+    const char* defaults[] = {"Wuffle 1000000", "Wuffle 800000", "Wuffle 600000", "Dravi 100000", "Dravi 80000",
+                              "Dravi 60000",    "Pelko 10000",   "Pelko 8000",    "Pelko 6000",   "Pelko 4000"};
+    for (int i = 0, from = 0; i < HighScoreTable::HighScoreTableSize; ++i)
+        text += (i ? "|" : "") + (i == place ? entry : std::string(defaults[from++]));
+    return text;
+}
+
 class ScreenTest : public ScreenTestBase {
 protected:
-    // The real screens, except that screen 2 is a stand-in for the game.
-    ScreenHost& installHost()
+    // The real screens in a host as the root, except that screen `standInScreen` (the game's,
+    // unless told) is what `standIn` makes.
+    using StandIn = std::function<std::unique_ptr<Widget>(ScreenHost&)>;
+    ScreenHost& installHost(
+        int standInScreen = ScreenHost::GameScreenNumber,
+        StandIn standIn = [](ScreenHost& owner) { return std::make_unique<StandInGame>(owner); })
     {
-        auto* host = new ScreenHost(nullptr, 0, 0, [](ScreenHost& owner, int screen) -> std::unique_ptr<Widget> {
-            if (screen == ScreenHost::GameScreenNumber)
-                return std::make_unique<StandInGame>(owner);
-            return ScreenHost::makeGameScreen(owner, screen);
+        rootWidget = new ScreenHost(nullptr, 0, 0, [=](ScreenHost& owner, int screen) -> std::unique_ptr<Widget> {
+            return screen == standInScreen ? standIn(owner) : ScreenHost::makeGameScreen(owner, screen);
         });
-        rootWidget = host;
-        return *host;
+        return host();
     }
+    ScreenHost& host() { return *static_cast<ScreenHost*>(rootWidget); }
 
-    // How the text looks drawn in "Arial" at `height` in `colour` into the rectangle, on a
-    // `background` fill: draws it, reads it back, and leaves the rectangle as drawn.
-    std::vector<std::uint32_t> referenceText(int left, int top, int right, int bottom, int alignment, const char* text,
-                                             int height, int colour, int background)
+    // How the texts (alignment, text) look drawn in "Arial" at `height` in `colour` into the
+    // rectangle on a `background` fill: draws them, reads them back, and leaves them drawn.
+    std::vector<std::uint32_t> referenceText(int left, int top, int right, int bottom,
+                                             std::initializer_list<std::pair<int, const char*>> texts, int height,
+                                             int colour, int background)
     {
         app().fillRect(left, top, right - left, bottom - top, background);
         app().beginDraw();
         app().selectFont("Arial", height, colour);
-        app().drawText(left, top, right, bottom, alignment, text);
+        for (const auto& [alignment, text] : texts)
+            app().drawText(left, top, right, bottom, alignment, text);
         app().deleteFont();
         app().endDraw();
         return region(left, top, right, bottom);
+    }
+};
+
+struct Spot {
+    int x;
+    int y;
+};
+
+// A point inside each menu button (their top-left corners plus a few pixels).
+constexpr Spot startSpot{358 + 10, 216 + 10};
+constexpr Spot highScoresSpot{349 + 10, 293 + 10};
+constexpr Spot optionsSpot{363 + 10, 324 + 10};
+constexpr Spot helpSpot{378 + 10, 355 + 10};
+constexpr Spot exitSpot{378 + 10, 450 + 10};
+constexpr Spot titleSpot{100, 100};
+
+// The options box at (300, 200), 200 x 200.
+constexpr Spot soundToggleSpot{348 + 10, 242 + 8};
+constexpr Spot fullScreenToggleSpot{348 + 10, 291 + 8};
+constexpr Spot optionsOkSpot{389 + 5, 344 + 5};
+constexpr Spot betweenTogglesSpot{348 + 10, 242 + 17 + 10};
+
+// The high-score box at (200, 110), 400 x 380.
+constexpr Spot highScoresOkSpot{470 + 5, 438 + 5};
+constexpr Spot resetSpot{330 + 10, 438 + 5};
+
+class MenuTest : public ScreenTest {
+protected:
+    // The program as it stands after the splash: the host showing a fresh main menu.
+    MainMenu& openMenu()
+    {
+        ScreenHost& host = installHost();
+        host.setFrame(ScreenHost::MainMenuNumber);
+        return menu();
+    }
+    MainMenu& menu() { return *dynamic_cast<MainMenu*>(host().getChild(0)); }
+    bool menuShown() { return host().getFrame() == 1 && dynamic_cast<MainMenu*>(host().getChild(0)) != nullptr; }
+    Widget* panel() { return menu().getPanel(); }
+    int buttonFrame(int index) { return menu().getChild(index)->getFrame(); }
+    // The frames of the five buttons, start to exit, as digits.
+    std::string buttonFrames()
+    {
+        std::string frames;
+        for (int i = MainMenu::StartButton; i <= MainMenu::ExitButton; ++i)
+            frames += std::to_string(buttonFrame(i));
+        return frames;
     }
 };
 

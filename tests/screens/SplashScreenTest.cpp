@@ -12,15 +12,10 @@ protected:
     // The real splash; the menu's slot gets an event recorder.
     SplashScreen& start()
     {
-        auto* host = new ScreenHost(nullptr, 0, 0, [this](ScreenHost& owner, int screen) -> std::unique_ptr<Widget> {
-            if (screen == ScreenHost::MainMenuNumber)
-                return std::make_unique<EventRecorder>(&owner, menuEvents);
-            return ScreenHost::makeGameScreen(owner, screen);
-        });
-        rootWidget = host;
+        installHost(ScreenHost::MainMenuNumber,
+                    [this](ScreenHost& owner) { return std::make_unique<EventRecorder>(&owner, menuEvents); });
         return splash();
     }
-    ScreenHost& host() { return *static_cast<ScreenHost*>(rootWidget); }
     SplashScreen& splash() { return *dynamic_cast<SplashScreen*>(host().getChild(0)); }
     bool splashShown() { return host().getFrame() == 0 && dynamic_cast<SplashScreen*>(host().getChild(0)); }
     bool menuShown() { return host().getFrame() == 1 && dynamic_cast<EventRecorder*>(host().getChild(0)); }

@@ -1,4 +1,4 @@
-#include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "ScreenTestSupport.h"
@@ -35,6 +35,13 @@ protected:
     }
 
     std::string text() { return field->getTextBuffer(); }
+    void keys(std::initializer_list<int> codes)
+    {
+        for (int code : codes)
+            keyDown(code);
+    }
+    // The text and the caret as "text|caret".
+    std::string edited() { return text() + "|" + std::to_string(field->getCaret()); }
 
     TextField* field = nullptr;
 };
@@ -43,40 +50,28 @@ TEST_F(TextFieldTest, TypingAndTheFourEditingKeysEditAtTheCaret)
 {
     install();
     type("abc");
-    keyDown(Left);
-    keyDown(Left);
+    keys({Left, Left});
     type("X");
-    EXPECT_EQ(text(), "aXbc");
-    EXPECT_EQ(field->getCaret(), 2);
+    EXPECT_EQ(edited(), "aXbc|2");
     EXPECT_EQ(field->getCaretX(), 5 + widthOf("aXbc", 2));
 
     keyDown(Delete);  // removes the b; the caret stays where it is
-    EXPECT_EQ(text(), "aXc");
-    EXPECT_EQ(field->getCaret(), 2);
+    EXPECT_EQ(edited(), "aXc|2");
     keyDown(Backspace);
-    EXPECT_EQ(text(), "ac");
-    EXPECT_EQ(field->getCaret(), 1);
+    EXPECT_EQ(edited(), "ac|1");
 
     // The ends: Left and Backspace at 0, Right and Delete at the end change nothing.
-    keyDown(Left);
-    keyDown(Left);
-    keyDown(Backspace);
-    EXPECT_EQ(text(), "ac");
-    EXPECT_EQ(field->getCaret(), 0);
+    keys({Left, Left, Backspace});
+    EXPECT_EQ(edited(), "ac|0");
     EXPECT_EQ(field->getCaretX(), 5);
-    keyDown(Right);
-    keyDown(Right);
-    keyDown(Right);
-    keyDown(Delete);
-    EXPECT_EQ(text(), "ac");
-    EXPECT_EQ(field->getCaret(), 2);
+    keys({Right, Right, Right, Delete});
+    EXPECT_EQ(edited(), "ac|2");
 
     // Key releases, pointer input and other keys do nothing.
     keyUp(Backspace);
     keyDown(platform::vk::Home);
     click(fieldX + 5, fieldY + 5);
-    EXPECT_EQ(text(), "ac");
-    EXPECT_EQ(field->getCaret(), 2);
+    EXPECT_EQ(edited(), "ac|2");
 }
 
 TEST_F(TextFieldTest, OnlyPrintableCharactersAreTaken)
@@ -107,11 +102,9 @@ TEST_F(TextFieldTest, TheTextNeverOutgrowsItsBuffer)
 
     // A four-byte buffer: three characters at most, from typing and from setText alike.
     TextField& small = install(4, "abcdef");
-    EXPECT_EQ(text(), "abc");
-    EXPECT_EQ(small.getCaret(), 3);
+    EXPECT_EQ(edited(), "abc|3");
     small.setText(nullptr);
-    EXPECT_EQ(text(), "");
-    EXPECT_EQ(small.getCaret(), 0);
+    EXPECT_EQ(edited(), "|0");
     type("wxyz");
     EXPECT_EQ(text(), "wxy");
 
@@ -146,15 +139,14 @@ TEST_F(TextFieldTest, TextWiderThanTheFieldIsDrawnRightAlignedUpToTheCaret)
     // character after the caret is not drawn.
     keyDown(Right);
     type("ii");
-    keyDown(Left);
-    keyDown(Left);
+    keys({Left, Left});
     ASSERT_EQ(field->getAlign(), TextField::alignRight);
     caretBlinkPhase = true;  // no caret in this drawing
     ASSERT_TRUE(drawOnly());
     const std::string beforeCaret = std::string(field->getTextBuffer()).substr(0, field->getCaret());
     const auto drawn = region(fieldX + 5, fieldY + 1, fieldX + 295, fieldY + 16);
     EXPECT_GT(countOther(fieldX + 280, fieldY + 1, fieldX + 295, fieldY + 16, 0xFFFFFF), 0);
-    referenceText(fieldX + 5, fieldY, fieldX + 295, fieldY + 16, 2, beforeCaret.c_str(), 16, 0x000000, 0xFFFFFF);
+    referenceText(fieldX + 5, fieldY, fieldX + 295, fieldY + 16, {{2, beforeCaret.c_str()}}, 16, 0x000000, 0xFFFFFF);
     EXPECT_EQ(drawn, region(fieldX + 5, fieldY + 1, fieldX + 295, fieldY + 16));
 }
 

@@ -5,15 +5,16 @@
 
 namespace {
 
+// Takes one from a fault counter: true while the counted failures last.
+bool consume(int& failures) { return failures > 0 && failures-- > 0; }
+
 class FakeWindow : public platform::Window {
 public:
     FakeWindow(FakePlatform& owner, bool fullScreen) : platformRef(owner), full(fullScreen) {}
     ~FakeWindow() override
     {
         ++platformRef.record.windowsDestroyed;
-        platform::Message destroy;
-        destroy.kind = platform::MessageKind::Destroy;
-        platformRef.sendToHandler(destroy);
+        platformRef.sendToHandler(platform::Message{platform::MessageKind::Destroy});
     }
     bool isFullScreen() const override { return full; }
     void fitToClient(int, int) override {}
@@ -25,17 +26,15 @@ private:
 
 class FakeSurface : public platform::Surface {
 public:
-    FakeSurface(FakePlatform& owner, int w, int h, int depth)
+    FakeSurface(FakePlatform& owner, int w, int h)
         : platformRef(owner),
           width(w),
           height(h),
-          bits(depth),
-          pitch(w * depth / 8),
-          pixels(static_cast<std::size_t>(pitch) * static_cast<std::size_t>(h))
+          pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h))
     {}
     int getWidth() const override { return width; }
     int getHeight() const override { return height; }
-    int getBitsPerPixel() const override { return bits; }
+    int getBitsPerPixel() const override { return 32; }
     void setColourKey(std::uint32_t, std::uint32_t) override {}
     bool blit(platform::Surface&, const platform::Rect&, int, int, bool) override { return !lost; }
     bool fill(const platform::Rect&, std::uint32_t) override { return !lost; }
@@ -43,8 +42,8 @@ public:
     {
         if (lost || area.left < 0 || area.top < 0 || area.right > width || area.bottom > height)
             return false;
-        out.bits = pixels.data() + area.top * pitch + area.left * bits / 8;
-        out.pitch = pitch;
+        out.bits = reinterpret_cast<std::uint8_t*>(pixels.data() + area.top * width + area.left);
+        out.pitch = width * 4;
         return true;
     }
     bool unlock() override { return true; }
@@ -53,10 +52,8 @@ public:
     bool restore() override
     {
         ++platformRef.record.restores;
-        if (platformRef.faults.failRestores > 0) {
-            --platformRef.faults.failRestores;
+        if (consume(platformRef.faults.failRestores))
             return false;
-        }
         lost = false;
         return true;
     }
@@ -69,9 +66,7 @@ private:
     FakePlatform& platformRef;
     int width;
     int height;
-    int bits;
-    int pitch;
-    std::vector<std::uint8_t> pixels;
+    std::vector<std::uint32_t> pixels;
 };
 
 class FakeDisplay : public platform::DisplayDevice {
@@ -79,14 +74,10 @@ public:
     explicit FakeDisplay(FakePlatform& owner) : platformRef(owner) {}
     bool createSurfaces() override
     {
-        if (platformRef.faults.displaySurfaces)
+        if (platformRef.faults.displaySurfaces || consume(platformRef.faults.failSurfaceCreations))
             return false;
-        if (platformRef.faults.failSurfaceCreations > 0) {
-            --platformRef.faults.failSurfaceCreations;
-            return false;
-        }
-        primary = std::make_unique<FakeSurface>(platformRef, 800, 600, 32);
-        back = std::make_unique<FakeSurface>(platformRef, 800, 600, 32);
+        primary = std::make_unique<FakeSurface>(platformRef, 800, 600);
+        back = std::make_unique<FakeSurface>(platformRef, 800, 600);
         return true;
     }
     void releaseSurfaces() override
@@ -99,18 +90,14 @@ public:
     bool present() override
     {
         platformRef.record.presentTimes.push_back(platformRef.now);
-        bool ok = true;
-        if (platformRef.faults.failPresents > 0) {
-            --platformRef.faults.failPresents;
-            ok = false;
-        }
+        const bool ok = !consume(platformRef.faults.failPresents);
         if (platformRef.onPresent)
             platformRef.onPresent(static_cast<int>(platformRef.record.presentTimes.size()));
         return ok;
     }
     std::unique_ptr<platform::Surface> createSurface(int width, int height) override
     {
-        return std::make_unique<FakeSurface>(platformRef, width, height, 32);
+        return std::make_unique<FakeSurface>(platformRef, width, height);
     }
     void flipToSystemSurface() override {}
 
@@ -146,8 +133,7 @@ public:
         auto found = values.find(name);
         if (found == values.end())
             return false;
-        const auto count = std::min<std::size_t>(size, found->second.size());
-        std::memcpy(data, found->second.data(), count);
+        std::memcpy(data, found->second.data(), std::min<std::size_t>(size, found->second.size()));
         return found->second.size() <= size;
     }
     bool write(const char* name, platform::ValueType, const void* data, std::uint32_t size) override
@@ -163,19 +149,6 @@ private:
 
 }  // namespace
 
-FakePlatform::FakePlatform() = default;
-FakePlatform::~FakePlatform() = default;
-
-void FakePlatform::queue(platform::MessageKind kind, int value, int x, int y)
-{
-    platform::Message message;
-    message.kind = kind;
-    message.value = value;
-    message.x = x;
-    message.y = y;
-    messages.push_back(message);
-}
-
 std::unique_ptr<platform::Window> FakePlatform::createWindow(const platform::WindowSettings& windowSettings)
 {
     if (faults.window)
@@ -188,9 +161,7 @@ std::unique_ptr<platform::Window> FakePlatform::createWindow(const platform::Win
 
 std::unique_ptr<platform::DisplayDevice> FakePlatform::createDisplayDevice(platform::Window&, int, int, int)
 {
-    if (faults.displayDevice)
-        return nullptr;
-    return std::make_unique<FakeDisplay>(*this);
+    return faults.displayDevice ? nullptr : std::make_unique<FakeDisplay>(*this);
 }
 
 std::unique_ptr<platform::SoundDevice> FakePlatform::createSoundDevice(platform::Window* window,
@@ -221,33 +192,7 @@ bool FakePlatform::getMessage(platform::Message& message)
         messages.pop_front();
         return true;
     }
-    message = platform::Message{};
-    message.kind = platform::MessageKind::Quit;
-    message.value = quitCode;
+    message = platform::Message{platform::MessageKind::Quit, quitCode};
     quitPosted = false;
     return false;
 }
-
-void FakePlatform::dispatchMessage(const platform::Message& message) { sendToHandler(message); }
-
-void FakePlatform::waitMessage(int timeoutMs)
-{
-    record.waits.push_back(timeoutMs);
-    // Waiting is where time passes: the clock jumps to the end of the wait.
-    now += static_cast<std::uint32_t>(timeoutMs < 0 ? 1000 : timeoutMs);
-}
-
-void FakePlatform::postQuitMessage(int exitCode)
-{
-    quitPosted = true;
-    quitCode = exitCode;
-}
-
-void FakePlatform::showMessageBox(platform::Window*, const char* caption, const char* text, platform::MessageIcon)
-{
-    record.messageBoxes.push_back(std::string(caption) + "|" + text);
-}
-
-bool FakePlatform::openWebPage(platform::Window*, const char*) { return true; }
-
-bool FakePlatform::showHelp(platform::Window*, const char*) { return true; }

@@ -38,9 +38,6 @@ public:
         std::vector<platform::Window*> soundWindows;  // the sound device's window at creation and each follow
     };
 
-    FakePlatform();
-    ~FakePlatform() override;
-
     Faults faults;
     Record record;
     std::uint32_t now = 1000;
@@ -53,7 +50,7 @@ public:
     std::function<void()> onIdle;
 
     void queue(const platform::Message& message) { messages.push_back(message); }
-    void queue(platform::MessageKind kind, int value = 0, int x = 0, int y = 0);
+    void queue(platform::MessageKind kind, int value = 0, int x = 0, int y = 0) { queue({kind, value, x, y}); }
 
     void setMessageHandler(MessageHandler handler) override { messageHandler = std::move(handler); }
     std::unique_ptr<platform::Window> createWindow(const platform::WindowSettings& windowSettings) override;
@@ -64,16 +61,26 @@ public:
     std::unique_ptr<platform::SettingsKey> openSettings(const char* company, const char* product) override;
     bool peekMessage() override;
     bool getMessage(platform::Message& message) override;
-    void dispatchMessage(const platform::Message& message) override;
-    void waitMessage(int timeoutMs) override;
-    void postQuitMessage(int exitCode) override;
+    void dispatchMessage(const platform::Message& message) override { sendToHandler(message); }
+    void waitMessage(int timeoutMs) override
+    {
+        record.waits.push_back(timeoutMs);
+        now += static_cast<std::uint32_t>(timeoutMs < 0 ? 1000 : timeoutMs);  // waiting is where time passes
+    }
+    void postQuitMessage(int exitCode) override
+    {
+        quitPosted = true;
+        quitCode = exitCode;
+    }
     int getStartShowCommand() override { return startShowCommand; }
     std::uint32_t getMilliseconds() override { return now; }
     std::int64_t getSecondsOfDay() override { return secondsOfDay; }
-    void showMessageBox(platform::Window* owner, const char* caption, const char* text,
-                        platform::MessageIcon icon) override;
-    bool openWebPage(platform::Window* owner, const char* address) override;
-    bool showHelp(platform::Window* owner, const char* helpFile) override;
+    void showMessageBox(platform::Window*, const char* caption, const char* text, platform::MessageIcon) override
+    {
+        record.messageBoxes.push_back(std::string(caption) + "|" + text);
+    }
+    bool openWebPage(platform::Window*, const char*) override { return true; }
+    bool showHelp(platform::Window*, const char*) override { return true; }
 
     void sendToHandler(const platform::Message& message)
     {

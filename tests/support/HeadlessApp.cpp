@@ -39,41 +39,33 @@ void HeadlessApp::shutDown()
     theApp = nullptr;
 }
 
+std::uint32_t rawPixel(platform::Surface& surface, int x, int y)
+{
+    platform::LockedPixels locked;
+    if (!surface.lock(platform::Rect{x, y, x + 1, y + 1}, locked))
+        return 0xDEADBEEF;
+    std::uint32_t value = 0;
+    for (int i = 0; i < surface.getBitsPerPixel() / 8; ++i)
+        value |= static_cast<std::uint32_t>(locked.bits[i]) << (8 * i);
+    surface.unlock();
+    return value;
+}
+
 std::uint32_t HeadlessApp::pixel(int x, int y)
 {
-    platform::Surface* back = application ? application->backSurface : nullptr;
-    if (!back)
-        return 0;
-    platform::LockedPixels locked;
-    if (!back->lock(platform::Rect{x, y, x + 1, y + 1}, locked))
-        return 0;
-    std::uint32_t value = 0;
-    const int bytes = back->getBitsPerPixel() / 8;
-    for (int i = 0; i < bytes; ++i)
-        value |= static_cast<std::uint32_t>(locked.bits[i]) << (8 * i);
-    back->unlock();
-    return value;
+    return application && application->backSurface ? rawPixel(*application->backSurface, x, y) : 0;
 }
 
 std::uint32_t HeadlessApp::colourAt(int x, int y)
 {
     const std::uint32_t raw = pixel(x, y);
-    if (application && application->bitsPerPixel == 16) {
-        const std::uint32_t red = (raw >> 11) & 0x1F;
-        const std::uint32_t green = (raw >> 5) & 0x3F;
-        const std::uint32_t blue = raw & 0x1F;
-        return (red << 19) | (green << 10) | (blue << 3);
-    }
+    if (application && application->bitsPerPixel == 16)
+        return ((raw & 0xF800) << 8) | ((raw & 0x07E0) << 5) | ((raw & 0x001F) << 3);
     return raw & 0x00FFFFFFu;
 }
 
 void HeadlessApp::send(platform::MessageKind kind, int value, int x, int y)
 {
-    platform::Message message;
-    message.kind = kind;
-    message.value = value;
-    message.x = x;
-    message.y = y;
     if (application)
-        application->windowProcedure(message);
+        application->windowProcedure(platform::Message{kind, value, x, y});
 }

@@ -7,6 +7,9 @@
 #include "app/Application.h"
 #include "support/TemporaryFolder.h"
 
+// The raw pixel at (x, y) of a surface, in its own format (0xDEADBEEF when it cannot be locked).
+std::uint32_t rawPixel(platform::Surface& surface, int x, int y);
+
 // The real application on the SDL layer with the dummy video and audio drivers, a settings
 // store in a fresh temporary folder, and `theApp` pointing at it for the test's lifetime.
 class HeadlessApp {

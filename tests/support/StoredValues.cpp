@@ -38,10 +38,8 @@ std::uint32_t storedNumber(Application& app, const char* name)
 
 bool storedValueExists(Application& app, const char* name)
 {
-    app.openSettings();
-    const bool found = app.settingsKey && app.settingsKey->query(name);
-    app.closeSettings();
-    return found;
+    std::uint32_t value = 0;
+    return storedNumber(app, name, value);
 }
 
 void saveTestScreenshot(Application& app, const std::string& name)

@@ -1,5 +1,6 @@
 #include "TestBoard.h"
 
+#include <algorithm>
 #include <set>
 
 #include "game/Block.h"
@@ -20,10 +21,7 @@ int RecordingListener::shown(BoardCounter counter) const
 
 int RecordingListener::count(BoardSound sound) const
 {
-    int n = 0;
-    for (BoardSound played : sounds)
-        n += played == sound ? 1 : 0;
-    return n;
+    return static_cast<int>(std::count(sounds.begin(), sounds.end(), sound));
 }
 
 BoardOwner::BoardOwner()
@@ -46,43 +44,29 @@ namespace {
 
 int kindOf(char c, char quiet)
 {
-    if (c == '.')
-        c = quiet;
-    if (c == 'W')
-        return Block::WildKind;
-    if (c == 'B')
-        return Block::BonusWildKind;
-    return c - '0';
+    c = c == '.' ? quiet : c;
+    return c == 'W' ? Block::WildKind : c == 'B' ? Block::BonusWildKind : c - '0';
 }
 
 char charOf(int kind)
 {
-    if (kind == Block::WildKind)
-        return 'W';
-    if (kind == Block::BonusWildKind)
-        return 'B';
-    return static_cast<char>('0' + kind);
+    return kind == Block::WildKind ? 'W' : kind == Block::BonusWildKind ? 'B' : static_cast<char>('0' + kind);
 }
 
 }  // namespace
 
 void TestBoard::setKinds(const std::array<const char*, 8>& rows)
 {
-    for (int cy = 0; cy < BoardRules::gridHeight; ++cy) {
+    for (int cy = 0; cy < BoardRules::gridHeight; ++cy)
         for (int cx = 0; cx < BoardRules::gridWidth; ++cx)
             cell(cx, cy).setKind(kindOf(rows[cy][cx], quietRows[cy][cx]));
-    }
 }
 
 std::string TestBoard::kinds() const
 {
     std::string text;
-    for (int cy = 0; cy < BoardRules::gridHeight; ++cy) {
-        if (cy > 0)
-            text += '/';
-        for (int cx = 0; cx < BoardRules::gridWidth; ++cx)
-            text += charOf(cell(cx, cy).getKind());
-    }
+    for (int i = 0; i < BoardRules::cellCount; ++i)
+        text += std::string(i > 0 && i % BoardRules::gridWidth == 0 ? "/" : "") + charOf(rules.getCell(i)->getKind());
     return text;
 }
 
@@ -120,28 +104,26 @@ bool TestBoard::hintedMove(unsigned choice, int& x, int& y, bool& counterClockwi
         return false;
     const SquareRecord square = SquareList::unpack(hints.getRecord(static_cast<int>(choice % hints.getCount())));
     std::array<int, 4> corner{};
-    bool found = false;
     // The first corner lies in the turned group; find the group and the direction.
-    for (int gx = square.x1 - 1; gx <= square.x1 && !found; ++gx) {
-        for (int gy = square.y1 - 1; gy <= square.y1 && !found; ++gy) {
-            if (gx < 0 || gy < 0 || gx > BoardRules::gridWidth - 2 || gy > BoardRules::gridHeight - 2)
-                continue;
+    for (int gx = std::max(square.x1 - 1, 0); gx <= std::min(square.x1, BoardRules::gridWidth - 2); ++gx) {
+        for (int gy = std::max(square.y1 - 1, 0); gy <= std::min(square.y1, BoardRules::gridHeight - 2); ++gy) {
             for (bool ccw : {true, false}) {
                 rules.rotateGroup(gx, gy, ccw);
                 const bool closes = rules.squareCorners(square.x1, square.y1, square.x2, square.y2, corner) &&
                                     rules.cornersMatch(corner[0], corner[1], corner[2], corner[3]);
                 rules.rotateGroup(gx, gy, !ccw);
-                if (closes && !found) {
+                if (closes) {
                     x = gx;
                     y = gy;
                     counterClockwise = ccw;
-                    found = true;
+                    rules.clearHints();
+                    return true;
                 }
             }
         }
     }
     rules.clearHints();
-    return found;
+    return false;
 }
 
 testing::AssertionResult TestBoard::keepsInvariants() const
@@ -155,18 +137,15 @@ testing::AssertionResult TestBoard::keepsInvariants() const
             return testing::AssertionFailure() << "cell " << i << " shares its block with another cell";
     }
     std::set<const Widget*> children;
-    for (int i = 0; i < owner.getChildCount(); ++i) {
+    for (int i = 0; i < owner.getChildCount(); ++i)
         if (owner.getChild(i))
             children.insert(owner.getChild(i));
-    }
-    std::set<const Widget*> expected = grid;
-    expected.insert(rules.getSpecialBlock());
-    if (children != expected)
+    grid.insert(rules.getSpecialBlock());
+    if (children != grid)
         return testing::AssertionFailure() << "the owner's children are not the grid's blocks and the special block";
-    for (int i = 0; i < BoardRules::cellCount; ++i) {
+    for (int i = 0; i < BoardRules::cellCount; ++i)
         if (owner.getChild(BoardOwner::firstCellSlot + i) == nullptr)
             return testing::AssertionFailure() << "grid slot " << i << " is empty";
-    }
     if (rules.getTimeLeft() < 0 || rules.getTimeLeft() > BoardRules::timeMax)
         return testing::AssertionFailure() << "timeLeft " << rules.getTimeLeft();
     if (rules.getLevel() != rules.getRemovedCount() / BoardRules::blocksPerLevel + 1)

@@ -2,19 +2,16 @@
 
 #include <cmath>
 #include <fstream>
+#include <initializer_list>
 
 namespace {
 
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value)
+// Appends each value little-endian in `bytes` bytes.
+void put(std::vector<std::uint8_t>& out, int bytes, std::initializer_list<std::uint32_t> values)
 {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value)
-{
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
+    for (std::uint32_t value : values)
+        for (int i = 0; i < bytes; ++i)
+            out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
 void putId(std::vector<std::uint8_t>& out, const char* id)
@@ -36,34 +33,14 @@ void writeBitmapFile(const std::filesystem::path& path, int width, int height,
 {
     const std::uint32_t rowBytes = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
     const std::uint32_t pixelBytes = rowBytes * static_cast<std::uint32_t>(height);
-    std::vector<std::uint8_t> out;
-    out.push_back('B');
-    out.push_back('M');
-    put32(out, 54 + pixelBytes);
-    put32(out, 0);
-    put32(out, 54);
-    put32(out, 40);
-    put32(out, static_cast<std::uint32_t>(width));
-    put32(out, static_cast<std::uint32_t>(height));  // bottom-up rows
-    put16(out, 1);
-    put16(out, 24);
-    put32(out, 0);
-    put32(out, pixelBytes);
-    put32(out, 2835);
-    put32(out, 2835);
-    put32(out, 0);
-    put32(out, 0);
-    for (int y = height - 1; y >= 0; --y) {
-        std::uint32_t written = 0;
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t c = colour(x, y);
-            out.push_back(static_cast<std::uint8_t>(c));
-            out.push_back(static_cast<std::uint8_t>(c >> 8));
-            out.push_back(static_cast<std::uint8_t>(c >> 16));
-            written += 3;
-        }
-        for (; written < rowBytes; ++written)
-            out.push_back(0);
+    std::vector<std::uint8_t> out{'B', 'M'};
+    put(out, 4, {54 + pixelBytes, 0, 54, 40, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height)});
+    put(out, 2, {1, 24});
+    put(out, 4, {0, pixelBytes, 2835, 2835, 0, 0});
+    for (int y = height - 1; y >= 0; --y) {  // bottom-up rows
+        for (int x = 0; x < width; ++x)
+            put(out, 3, {colour(x, y)});
+        out.resize(out.size() + rowBytes - static_cast<std::uint32_t>(width) * 3, 0);
     }
     writeBytes(path, out);
 }
@@ -73,35 +50,29 @@ std::vector<std::uint8_t> buildWaveFile(const WaveFileParts& parts)
     std::vector<std::uint8_t> body;
     putId(body, "WAVE");
     putId(body, "fmt ");
-    put32(body, static_cast<std::uint32_t>(parts.formatChunkBytes));
-    const std::uint16_t blockAlign = static_cast<std::uint16_t>(parts.channels * (parts.bitsPerSample / 8));
+    put(body, 4, {static_cast<std::uint32_t>(parts.formatChunkBytes)});
+    const std::uint32_t blockAlign = parts.channels * (parts.bitsPerSample / 8);
     std::vector<std::uint8_t> format;
-    put16(format, parts.formatTag);
-    put16(format, parts.channels);
-    put32(format, parts.sampleRate);
-    put32(format, parts.sampleRate * blockAlign);
-    put16(format, blockAlign);
-    put16(format, parts.bitsPerSample);
-    // Bytes past the first 16 (the extension size and whatever follows) are zero.
-    format.resize(static_cast<std::size_t>(parts.formatChunkBytes), 0);
-    for (std::uint8_t byte : format)
-        body.push_back(byte);
-    if (parts.formatChunkBytes % 2 != 0)
-        body.push_back(0);
-    for (std::uint8_t byte : parts.chunkBeforeData)
-        body.push_back(byte);
+    put(format, 2, {parts.formatTag, parts.channels});
+    put(format, 4, {parts.sampleRate, parts.sampleRate * blockAlign});
+    put(format, 2, {blockAlign, parts.bitsPerSample});
+    // Bytes past the first 16 (the extension size and whatever follows) are zero, and an odd
+    // chunk is padded.
+    format.resize(static_cast<std::size_t>(parts.formatChunkBytes + parts.formatChunkBytes % 2), 0);
+    body.insert(body.end(), format.begin(), format.end());
+    body.insert(body.end(), parts.chunkBeforeData.begin(), parts.chunkBeforeData.end());
     if (parts.withData) {
         putId(body, "data");
-        put32(body, parts.declaredDataBytes >= 0 ? static_cast<std::uint32_t>(parts.declaredDataBytes)
-                                                 : static_cast<std::uint32_t>(parts.samples.size()));
-        for (std::uint8_t byte : parts.samples)
-            body.push_back(byte);
+        put(body, 4,
+            {static_cast<std::uint32_t>(parts.declaredDataBytes >= 0
+                                            ? parts.declaredDataBytes
+                                            : static_cast<std::int64_t>(parts.samples.size()))});
+        body.insert(body.end(), parts.samples.begin(), parts.samples.end());
     }
     std::vector<std::uint8_t> file;
     putId(file, "RIFF");
-    put32(file, static_cast<std::uint32_t>(body.size()));
-    for (std::uint8_t byte : body)
-        file.push_back(byte);
+    put(file, 4, {static_cast<std::uint32_t>(body.size())});
+    file.insert(file.end(), body.begin(), body.end());
     return file;
 }
 
@@ -112,7 +83,7 @@ std::vector<std::uint8_t> toneSamples(double seconds, std::uint32_t sampleRate, 
     for (std::uint32_t i = 0; i < frames; ++i) {
         const auto sample = static_cast<std::int16_t>(8000.0 * std::sin(i * 440.0 * 2.0 * 3.14159265 / sampleRate));
         for (int c = 0; c < channels; ++c)
-            put16(out, static_cast<std::uint16_t>(sample));
+            put(out, 2, {static_cast<std::uint16_t>(sample)});
     }
     return out;
 }

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
+#include <string>
 
 #include "media/AssetCatalogue.h"
 #include "media/Bitmap.h"
@@ -13,19 +13,18 @@ namespace {
 // The game's small digits, ten cells in a row; no surface is needed.
 Bitmap tenCells() { return Bitmap(pictures::digits); }
 
-std::vector<int> frames(NumberDisplay& display)
+// The cells as characters: a shown cell (alpha 128) as its frame, '0' + frame (the minus
+// cell 10 is ':'); a hidden one (alpha 0) as 'a' + frame; any other alpha as '?'.
+std::string cells(NumberDisplay& display)
 {
-    std::vector<int> shown;
-    for (int k = 0; k < display.getChildCount(); ++k)
-        shown.push_back(display.getChild(k)->getFrame());
-    return shown;
-}
-
-std::vector<int> alphas(NumberDisplay& display)
-{
-    std::vector<int> shown;
-    for (int k = 0; k < display.getChildCount(); ++k)
-        shown.push_back(display.getChild(k)->getAlpha());
+    std::string shown;
+    for (int k = 0; k < display.getChildCount(); ++k) {
+        Widget& cell = *display.getChild(k);
+        const int alpha = cell.getAlpha();
+        shown += alpha == 128 ? static_cast<char>('0' + cell.getFrame())
+                 : alpha == 0 ? static_cast<char>('a' + cell.getFrame())
+                              : '?';
+    }
     return shown;
 }
 
@@ -33,24 +32,22 @@ TEST(NumberDisplay, HiddenLeadingZerosAndWidth)
 {
     Bitmap strip = tenCells();
     NumberDisplay display(nullptr, 0, 0, &strip, 4, 42, true, 0, 0, 0);
-    EXPECT_EQ(frames(display), (std::vector<int>{0, 0, 4, 2}));
-    EXPECT_EQ(alphas(display), (std::vector<int>{0, 0, 128, 128}));
+    EXPECT_EQ(cells(display), "aa42");
     EXPECT_EQ(display.getWidth(), 20);
     EXPECT_EQ(display.getHeight(), 12);
     EXPECT_FALSE(display.getHasBitmap());
 
     display.setValue(0);
-    EXPECT_EQ(alphas(display), (std::vector<int>{0, 0, 0, 128}));
+    EXPECT_EQ(cells(display), "aaa0");
     EXPECT_EQ(display.getWidth(), 10);
 
     // Growing again shows the cells that were hidden; inner zeros stay visible.
     display.setValue(1005);
-    EXPECT_EQ(frames(display), (std::vector<int>{1, 0, 0, 5}));
-    EXPECT_EQ(alphas(display), (std::vector<int>{128, 128, 128, 128}));
+    EXPECT_EQ(cells(display), "1005");
     EXPECT_EQ(display.getWidth(), 40);
 
     NumberDisplay shown(nullptr, 0, 0, &strip, 3, 7, false, 0, 0, 0);
-    EXPECT_EQ(alphas(shown), (std::vector<int>{128, 128, 128}));
+    EXPECT_EQ(cells(shown), "007");
     EXPECT_EQ(shown.getWidth(), 30);
 }
 
@@ -61,7 +58,7 @@ TEST(NumberDisplay, ClampsToItsDigits)
     EXPECT_EQ(display.getMinValue(), -99);
     EXPECT_EQ(display.getMaxValue(), 999);
     EXPECT_EQ(display.getValue(), 999);
-    EXPECT_EQ(frames(display), (std::vector<int>{9, 9, 9}));
+    EXPECT_EQ(cells(display), "999");
     display.setValue(-5000);
     EXPECT_EQ(display.getValue(), -99);
 }
@@ -71,13 +68,12 @@ TEST(NumberDisplay, MinusCell)
     // An eleven-cell strip with a minus sign in cell 10.
     Bitmap withMinus("digits.bmp", 110, 12, 11, 1, 11);
     NumberDisplay display(nullptr, 0, 0, &withMinus, 3, -5, true, 0, 0, 0);
-    EXPECT_EQ(frames(display), (std::vector<int>{10, 0, 5}));
-    EXPECT_EQ(alphas(display), (std::vector<int>{128, 128, 128}));
+    EXPECT_EQ(cells(display), ":05");
 
     // On the game's ten-cell strips the minus cell is clamped to the last cell.
     Bitmap strip = tenCells();
     NumberDisplay plain(nullptr, 0, 0, &strip, 3, -42, false, 0, 0, 0);
-    EXPECT_EQ(frames(plain), (std::vector<int>{9, 4, 2}));
+    EXPECT_EQ(cells(plain), "942");
 }
 
 TEST(NumberDisplay, AlignmentFollowsTheDigitCount)

@@ -111,50 +111,46 @@ TEST(Widget, SetBitmapClampsTheFrameAndTakesTheCellSize)
     EXPECT_EQ(widget.getFrameCount(), 2);
 }
 
-// A child that replaces itself in its parent's slot during its update, as screens do.
-class SelfReplacing : public Widget {
+// Counts its updates; one that replaces itself does so in its parent's slot during its update,
+// as screens do, and touches nothing of itself after the request.
+class CountingChild : public Widget {
 public:
-    SelfReplacing(Parent* parentWidget, int index, int* counts)
+    CountingChild(Parent* parentWidget, int index, int& counter, bool replacing)
         : Widget(parentWidget, 0, 0, nullptr),
           owner(parentWidget),
           slot(index),
-          log(counts)
+          count(counter),
+          replaces(replacing)
     {}
     void update() override
     {
-        log[slot] += 1;
-        owner->replaceChild(slot, std::make_unique<Widget>(owner, 0, 0, nullptr));
-        // Nothing of this widget is touched after the request: it is gone.
+        ++count;
+        if (replaces)
+            owner->replaceChild(slot, std::make_unique<Widget>(owner, 0, 0, nullptr));
     }
 
 private:
     Parent* owner;
     int slot;
-    int* log;
-};
-
-class UpdateCounter : public Widget {
-public:
-    UpdateCounter(Widget* parentWidget, int* counter) : Widget(parentWidget, 0, 0, nullptr), count(counter) {}
-    void update() override { ++*count; }
-    int* count;
+    int& count;
+    bool replaces;
 };
 
 TEST(Widget, UpdateGoesOnAfterAChildReplacedItself)
 {
-    int log[2] = {0, 0};
+    int replacing = 0;
     int laterUpdates = 0;
     Parent root(nullptr, 0, 0, 3);
-    root.replaceChild(0, std::make_unique<SelfReplacing>(&root, 0, log));
-    root.replaceChild(2, std::make_unique<UpdateCounter>(&root, &laterUpdates));
+    root.replaceChild(0, std::make_unique<CountingChild>(&root, 0, replacing, true));
+    root.replaceChild(2, std::make_unique<CountingChild>(&root, 2, laterUpdates, false));
     root.setAnimating(true);
     root.update();
-    EXPECT_EQ(log[0], 1);
+    EXPECT_EQ(replacing, 1);
     EXPECT_EQ(laterUpdates, 1);
     ASSERT_NE(root.getChild(0), nullptr);
     EXPECT_EQ(root.getFrame(), 0);  // a single frame: nextFrame stays at the end
     root.update();
-    EXPECT_EQ(log[0], 1);  // the replacement is a plain widget
+    EXPECT_EQ(replacing, 1);  // the replacement is a plain widget
     EXPECT_EQ(laterUpdates, 2);
 }
 
