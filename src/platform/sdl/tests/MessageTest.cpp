@@ -4,6 +4,7 @@
 #include <csignal>
 #include <ctime>
 #include <map>
+#include <thread>
 #include <vector>
 
 #include "SdlTestSupport.h"
@@ -201,26 +202,14 @@ TEST_F(MessageTest, WaitingSleepsUntilItsTimeoutOrTheNextMessage)
     EXPECT_LT(SDL_GetTicks() - start, 400u);
     EXPECT_LT(static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC, 0.075);  // asleep, not spinning
 
-    // An event from another thread (an SDL timer here) ends the wait early.
-    std::uint32_t windowId = id();
-    SDL_AddTimer(
-        30,
-        [](Uint32, void* window) -> Uint32 {
-            SDL_Event e{};
-            e.key = SDL_KeyboardEvent{SDL_KEYDOWN,
-                                      0,
-                                      *static_cast<std::uint32_t*>(window),
-                                      0,
-                                      0,
-                                      0,
-                                      0,
-                                      SDL_Keysym{SDL_SCANCODE_SPACE, SDLK_SPACE, 0, 0}};
-            SDL_PushEvent(&e);
-            return 0;
-        },
-        &windowId);
+    // An event from another thread ends the wait early.
+    std::thread poster([this] {
+        SDL_Delay(30);
+        key(SDL_KEYDOWN, SDLK_SPACE);
+    });
     start = SDL_GetTicks();
     p.waitMessage(2000);
+    poster.join();
     EXPECT_LT(SDL_GetTicks() - start, 1000u);
     EXPECT_EQ(queued(), "D32");
 }

@@ -16,14 +16,15 @@
 namespace platform::sdl::test {
 namespace {
 
-// Quarters of the 16-bit picture in four colours, and a white pixel in its last corner.
+// Quarters of the picture in four colours, and a white pixel in its last corner.
 void paintQuarters(Surface& back)
 {
-    back.fill(Rect{0, 0, 400, 300}, rawColour(16, 0xFF0000));
-    back.fill(Rect{400, 0, 800, 300}, rawColour(16, 0x00FF00));
-    back.fill(Rect{0, 300, 400, 600}, rawColour(16, 0x0000FF));
-    back.fill(Rect{400, 300, 800, 600}, rawColour(16, 0xFFFF00));
-    back.fill(Rect{799, 599, 800, 600}, rawColour(16, 0xFFFFFF));
+    const int bits = back.getBitsPerPixel();
+    back.fill(Rect{0, 0, 400, 300}, rawColour(bits, 0xFF0000));
+    back.fill(Rect{400, 0, 800, 300}, rawColour(bits, 0x00FF00));
+    back.fill(Rect{0, 300, 400, 600}, rawColour(bits, 0x0000FF));
+    back.fill(Rect{400, 300, 800, 600}, rawColour(bits, 0xFFFF00));
+    back.fill(Rect{799, 599, 800, 600}, rawColour(bits, 0xFFFFFF));  // white stays white at 16 bits
 }
 
 // The message a pointer press (or move) at a window point becomes.
@@ -50,6 +51,7 @@ TEST(PresentationTest, EachWindowTakesItsPathShowsThePictureAndMapsThePointerOnt
     // The dummy desktop is 1024x768 and has no graphics card.
     const struct {
         const char* what;
+        int bits;  // of the back surface
         bool fullScreen;
         int scale;
         const char* forced;
@@ -58,23 +60,24 @@ TEST(PresentationTest, EachWindowTakesItsPathShowsThePictureAndMapsThePointerOnt
         int pressX, pressY, pictureX, pictureY;
         Uint32 pointer = SDL_MOUSEBUTTONDOWN;
     } cases[] = {
-        {"1:1 window", false, 1, nullptr, PresentationPath::WindowSurface, 800, 600, 799, 0, 799, 0},
-        {"double window", false, 2, nullptr, PresentationPath::SoftwareRenderer, 1600, 1200, 801, 401, 400, 200,
+        {"1:1 window", 24, false, 1, nullptr, PresentationPath::WindowSurface, 800, 600, 799, 0, 799, 0},
+        {"double window", 24, false, 2, nullptr, PresentationPath::SoftwareRenderer, 1600, 1200, 801, 401, 400, 200,
          SDL_MOUSEMOTION},
-        {"full screen", true, 1, nullptr, PresentationPath::SoftwareRenderer, 1024, 768, 512, 384, 400, 300,
+        {"full screen", 16, true, 1, nullptr, PresentationPath::SoftwareRenderer, 1024, 768, 512, 384, 400, 300,
          SDL_MOUSEMOTION},
-        {"forced surface, full screen", true, 1, "surface", PresentationPath::WindowSurface, 1024, 768, 1023, 767, 799,
-         599},
-        {"forced software, 1:1", false, 1, "software", PresentationPath::SoftwareRenderer, 800, 600, 5, 7, 5, 7},
-        {"forced accelerated: none here", false, 2, "accelerated", PresentationPath::SoftwareRenderer, 1600, 1200, 1599,
-         1199, 799, 599},
-        {"unknown forcing", false, 1, "fastest", PresentationPath::WindowSurface, 800, 600, 0, 599, 0, 599},
+        {"forced surface, full screen", 32, true, 1, "surface", PresentationPath::WindowSurface, 1024, 768, 1023, 767,
+         799, 599},
+        {"forced software, 1:1", 16, false, 1, "software", PresentationPath::SoftwareRenderer, 800, 600, 5, 7, 5, 7},
+        {"forced accelerated: none here", 32, false, 2, "accelerated", PresentationPath::SoftwareRenderer, 1600, 1200,
+         1599, 1199, 799, 599},
+        {"unknown forcing", 16, false, 1, "fastest", PresentationPath::WindowSurface, 800, 600, 0, 599, 0, 599},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ScopedVariable forcing("KELVARY_PRESENT", c.forced);
-        Display display(16, c.fullScreen, c.scale);
+        Display display(c.bits, c.fullScreen, c.scale);
         ASSERT_TRUE(display.ready());
+        EXPECT_EQ(display.device->getBackSurface()->getBitsPerPixel(), c.bits);
         EXPECT_EQ(pathOf(display), c.path);
         SDL_Window* window = dynamic_cast<SdlWindow&>(*display.window).handle();
         int w = 0, h = 0;
@@ -110,6 +113,33 @@ TEST(PresentationTest, AWideWindowHasBarsBesideThePictureOutsideItsPointerPositi
     EXPECT_EQ(m.x * 1000 + m.y, 400300);
     m = pressAt(wide, 100, 300);
     EXPECT_EQ(m.x * 1000 + m.y, -100 * 1000 + 300);
+}
+
+TEST(PresentationTest, NothingIsShownFromSurfacesLostOrBeingWrittenNorAfterTheWindowWent)
+{
+    for (int bits : {8, 15, 31})
+        EXPECT_FALSE(Display(bits).ready()) << bits;
+    Display display(0);
+    ASSERT_TRUE(display.ready());
+    Surface& back = *display.device->getBackSurface();
+    EXPECT_EQ(back.getBitsPerPixel(), 32);  // 0 takes the dummy desktop's depth
+    loseSurface(back);
+    EXPECT_FALSE(display.device->present());
+    EXPECT_TRUE(back.restore());
+    LockedPixels locked;
+    ASSERT_TRUE(back.lock(Rect{0, 0, 1, 1}, locked));
+    EXPECT_FALSE(display.device->present());
+    back.unlock();
+    EXPECT_TRUE(display.device->present());
+
+    // A window destroyed before its device leaves the device safely useless, while
+    // off-screen surfaces, which belong to no window, go on working.
+    auto picture = display.device->createSurface(10, 10);
+    display.window.reset();
+    EXPECT_FALSE(display.device->createSurfaces());
+    EXPECT_FALSE(display.device->present());
+    display.device.reset();
+    EXPECT_TRUE(picture->fill(Rect{0, 0, 10, 10}, 1));
 }
 
 TEST(PresentationTest, OpenGlDriversThatRasteriseOnTheProcessorAreKnownByName)

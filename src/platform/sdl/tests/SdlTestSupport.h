@@ -117,27 +117,4 @@ inline std::uint32_t rawColour(int bits, std::uint32_t rgb)
     return ((rgb >> 19 & 31) << 11) | ((rgb >> 10 & 63) << 5) | (rgb >> 3 & 31);
 }
 
-// Writes a 16-bit (5-5-5) picture file of one colour, byte by byte (SDL saves 24 bits only).
-inline void writePicture555(const std::string& path, int side, std::uint16_t pixel)
-{
-    std::string file = "BM";
-    auto put = [&file](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            file += static_cast<char>(value >> (8 * i) & 0xFF);
-    };
-    const std::uint32_t stride = (side * 2 + 3) & ~3, data = stride * side;
-    for (std::uint32_t v : {54 + data, 0u, 54u, 40u, std::uint32_t(side), std::uint32_t(side)})
-        put(v, 4);
-    put(1, 2);
-    put(16, 2);
-    for (std::uint32_t v : {0u, data, 2835u, 2835u, 0u, 0u})
-        put(v, 4);
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x)
-            put(pixel, 2);
-        file.append(stride - side * 2, '\0');
-    }
-    writeFile(path, file);
-}
-
 }  // namespace platform::sdl::test

@@ -1,4 +1,4 @@
-// The settings key in its per-user file: typed values, escaping, damaged files, safe saves.
+// The settings key in its per-user file: typed values, escaping, damaged files, unusable stores.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -118,20 +118,6 @@ TEST_F(SettingsTest, DamagedLinesCountAsMissingAndTheRestIsKept)
     const auto values = SettingsFile::parse(stored());
     ASSERT_EQ(values.size(), 3u);
     EXPECT_EQ(values[0].name + values[1].name + values[2].name, "name0score2hasSound");
-}
-
-TEST_F(SettingsTest, AnInterruptedSaveLeavesTheStoredFileIntact)
-{
-    store("name0", ValueType::Text, "Before", 7);
-    const std::string before = stored();
-    interruptNextSettingsSave(*platform);
-    store("name0", ValueType::Text, "After", 6);
-    EXPECT_EQ(stored(), before);
-    auto files = [this] { return std::distance(std::filesystem::directory_iterator(folder.path()), {}); };
-    EXPECT_EQ(files(), 2);                        // the new text went as far as a temporary file
-    store("name0", ValueType::Text, "Later", 6);  // only that one save was interrupted
-    EXPECT_NE(stored().find("\"Later\""), std::string::npos);
-    EXPECT_EQ(files(), 1);  // and nothing is left behind
 }
 
 TEST_F(SettingsTest, AStoreThatCannotBeUsedGivesNoKeyAndMissingFoldersAreMade)
