@@ -64,16 +64,6 @@ protected:
         SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
         SDL_PushEvent(&e);
     }
-    void mouse(Uint32 type, Uint8 button, int x, int y)
-    {
-        SDL_Event e{};
-        e.type = type;
-        if (type == SDL_MOUSEMOTION)
-            e.motion = SDL_MouseMotionEvent{type, 0, id(), 0, 0, x, y, 0, 0};
-        else
-            e.button = SDL_MouseButtonEvent{type, 0, id(), 0, button, 0, 1, 0, x, y};
-        SDL_PushEvent(&e);
-    }
     void windowEvent(Uint8 what, std::uint32_t windowId)
     {
         SDL_Event e{};
@@ -129,15 +119,15 @@ TEST_F(MessageTest, TypedTextGivesOneCharacterEachAndNothingForeignLooksLikeAsci
 
 TEST_F(MessageTest, PressesReportTheButtonsHeldAndReleasesGiveNothing)
 {
-    mouse(SDL_MOUSEMOTION, 0, 10, 20);
-    mouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 11, 21);
-    mouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 12, 22);
-    mouse(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 12, 22);
-    mouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 13, 23);
-    mouse(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 13, 23);
-    mouse(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, 13, 23);
-    mouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1, 14, 24);
-    mouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 15, 25);
+    pushPointer(display, SDL_MOUSEMOTION, 0, 10, 20);
+    pushPointer(display, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 11, 21);
+    pushPointer(display, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 12, 22);
+    pushPointer(display, SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 12, 22);
+    pushPointer(display, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 13, 23);
+    pushPointer(display, SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 13, 23);
+    pushPointer(display, SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, 13, 23);
+    pushPointer(display, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1, 14, 24);
+    pushPointer(display, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 15, 25);
     EXPECT_EQ(queued(), "M0@10,20 B1@11,21 B3@12,22 B6@13,23 B2@15,25");
 }
 

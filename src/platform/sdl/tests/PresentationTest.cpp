@@ -33,13 +33,7 @@ Message pressAt(Display& display, int x, int y, Uint32 type = SDL_MOUSEBUTTONDOW
     Message m;
     while (display.platform->peekMessage())
         display.platform->getMessage(m);
-    const std::uint32_t window = dynamic_cast<SdlWindow&>(*display.window).id();
-    SDL_Event e{};
-    if (type == SDL_MOUSEMOTION)
-        e.motion = SDL_MouseMotionEvent{type, 0, window, 0, 0, x, y, 0, 0};
-    else
-        e.button = SDL_MouseButtonEvent{type, 0, window, 0, SDL_BUTTON_LEFT, 1, 1, 0, x, y};
-    SDL_PushEvent(&e);
+    pushPointer(display, type, SDL_BUTTON_LEFT, x, y);
     display.platform->getMessage(m);
     return m;
 }

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/sdl/SdlPlatform.h"
+#include "platform/sdl/SdlWindow.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
@@ -78,6 +79,18 @@ struct Display {
     std::unique_ptr<Window> window;
     std::unique_ptr<DisplayDevice> device;
 };
+
+// Queues a pointer event over the display's window: a move, or a button pressed or released.
+inline void pushPointer(Display& display, Uint32 type, Uint8 button, int x, int y)
+{
+    const std::uint32_t window = dynamic_cast<SdlWindow&>(*display.window).id();
+    SDL_Event e{};
+    if (type == SDL_MOUSEMOTION)
+        e.motion = SDL_MouseMotionEvent{type, 0, window, 0, 0, x, y, 0, 0};
+    else
+        e.button = SDL_MouseButtonEvent{type, 0, window, 0, button, 0, 1, 0, x, y};
+    SDL_PushEvent(&e);
+}
 
 // The raw value of one pixel, read through a lock.
 inline std::uint32_t pixelAt(Surface& surface, int x, int y)
