@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <memory>
 
 #include "platform/sdl/SdlDrawing.h"
@@ -132,32 +131,6 @@ TEST(DrawText, BreaksOnlyAtLineBreaksClipsToTheBoxAndTakesAnyBytes)
 
     draw(Rect{0, 0, 300, 120}, TextAlign::Left, "\x80\xE9\xFF\x01\t");
     EXPECT_GT(widthOf(*context, "\x80\xE9"), 0);
-    context->selectFont(nullptr);
-}
-
-TEST(Fonts, LineHeightIsTheRequestedCellHeightAndALargerFontIsWider)
-{
-    SurfacePtr surface = makeSurface(SDL_PIXELFORMAT_RGB565);
-    // The second round opens the fonts again from the sizes found in the first.
-    std::map<int, int> firstWidths;
-    for (int round = 0; round < 2; ++round) {
-        auto fresh = platform::sdl::createDrawContext(surface.get());
-        for (int height : {8, 12, 16, 20, 24, 25, 31, 40, 64}) {
-            auto font = fresh->createFont("Arial", height);
-            fresh->selectFont(font.get());
-            int width = 0, measured = 0;
-            ASSERT_TRUE(fresh->measureText("Ag", 2, width, measured));
-            EXPECT_EQ(measured, height);
-            EXPECT_EQ(width, firstWidths.try_emplace(height, width).first->second) << height;
-            fresh->selectFont(nullptr);
-        }
-    }
-    auto context = platform::sdl::createDrawContext(surface.get());
-    auto small = context->createFont("Arial", 12), large = context->createFont("Arial", 30);
-    context->selectFont(small.get());
-    const int smallWidth = widthOf(*context, "Score");
-    context->selectFont(large.get());
-    EXPECT_GT(widthOf(*context, "Score"), smallWidth * 2);
     context->selectFont(nullptr);
 }
 
