@@ -35,7 +35,7 @@ TEST(GameStartTest, TheWindowTakesTheStoredMultipleClampedAndTheStoredValueStays
             SDL_GetWindowSize(dynamic_cast<SdlWindow&>(*game.app().window).handle(), &w, &h);
             EXPECT_EQ(w * 10000 + h, c.width * 10000 + c.width * 3 / 4) << "run " << run;
         }
-        EXPECT_NE(readFile(store.file("settings.txt")).find(std::string("\"windowScale\"=") + c.afterwards),
+        EXPECT_NE(readTextFile(store.file("settings.txt")).find(std::string("\"windowScale\"=") + c.afterwards),
                   std::string::npos);
     }
 }

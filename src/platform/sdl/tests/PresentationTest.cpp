@@ -173,7 +173,7 @@ struct XvfbScreen {
     // The colour 0xRRGGBB at a point of the screen (32-bit pixels after the XWD header).
     std::uint32_t pixel(int x, int y) const
     {
-        const std::string file = readFile((folder.path() / "Xvfb_screen0").string());
+        const std::string file = readTextFile((folder.path() / "Xvfb_screen0").string());
         auto word = [&file](size_t at, bool bigEndian) {
             std::uint32_t value = 0;
             for (size_t i = 0; i < 4 && at + 4 <= file.size(); ++i)

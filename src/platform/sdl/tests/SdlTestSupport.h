@@ -9,11 +9,11 @@
 #include <filesystem>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "platform/sdl/SdlPlatform.h"
 #include "platform/sdl/SdlWindow.h"
+#include "support/DriverRun.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
@@ -37,14 +37,6 @@ struct ScopedVariable {
     bool had;
     std::string previous;
 };
-
-inline std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 inline void writeFile(const std::string& path, const std::string& text)
 {

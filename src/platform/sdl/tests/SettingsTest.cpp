@@ -12,7 +12,7 @@ namespace {
 class SettingsTest : public ::testing::Test {
 protected:
     std::unique_ptr<SettingsKey> open() { return platform->openSettings("harrowdine", "harrowdine Kelvary"); }
-    std::string stored() const { return readFile(file); }
+    std::string stored() const { return readTextFile(file); }
     void store(const char* name, ValueType type, const void* data, std::uint32_t size)
     {
         auto key = open();

@@ -146,7 +146,7 @@ TEST_P(SurfaceTest, PicturesAreScaledToTheSurfaceAndBadFilesChangeNothing)
         EXPECT_EQ(pixelAt(*s, 19, 9), raw(0xFFFFFF));
     }
     ASSERT_TRUE(s->fill(Rect{0, 0, 20, 10}, raw(0x123456)));
-    const std::string good = readFile(folder.file("q.bmp"));
+    const std::string good = readTextFile(folder.file("q.bmp"));
     std::string huge = good;
     huge.replace(18, 8, "\xff\xff\xff\x7f\xff\xff\xff\x7f");  // a header asking for gigabytes
     const std::pair<const char*, std::string> bad[] = {{"garbage.bmp", std::string(500, 'x')},
