@@ -25,10 +25,7 @@ protected:
 
 TEST_F(SplashTest, TheLogoFadesInHoldsAndFadesOutOnBlackThenTheMenuFollows)
 {
-    SplashScreen& shown = start();
-    EXPECT_EQ(shown.getLogo()->getX(), 300);
-    EXPECT_EQ(shown.getLogo()->getY(), 282);
-
+    start();
     std::vector<int> alphas;
     int drawn = 0;
     while (splashShown() && drawn < 100) {
@@ -55,8 +52,6 @@ TEST_F(SplashTest, TheJinglePlaysAtFrame5OnlyWithSoundOn)
         frame();
     EXPECT_EQ(platform::sdl::playingVoices(), 0);
 
-    delete rootWidget;
-    rootWidget = nullptr;
     app().hasSound = true;
     start();
     for (int f = 0; f < 4; ++f)
@@ -66,16 +61,7 @@ TEST_F(SplashTest, TheJinglePlaysAtFrame5OnlyWithSoundOn)
     EXPECT_EQ(platform::sdl::playingVoices(), 1);
 }
 
-TEST_F(SplashTest, AKeyPressSkipsAtOnceAndItsNextEventAlreadyReachesTheMenu)
-{
-    start();
-    keyDown('A');
-    ASSERT_TRUE(menuShown());
-    keyUp('A');
-    EXPECT_EQ(menuEvents, std::vector<int>{KeyReleased});
-}
-
-TEST_F(SplashTest, PointerMovesReleasesAndCharactersDoNotSkipButAClickDoes)
+TEST_F(SplashTest, OnlyAKeyPressOrAClickSkipsAndTheNextEventAlreadyReachesTheMenu)
 {
     start();
     frame();
@@ -84,9 +70,15 @@ TEST_F(SplashTest, PointerMovesReleasesAndCharactersDoNotSkipButAClickDoes)
     typeChar('a');
     ASSERT_TRUE(splashShown());
     EXPECT_EQ(splash().getFrame(), 1);
+    keyDown('A');
+    ASSERT_TRUE(menuShown());
+    keyUp('A');
+    EXPECT_EQ(menuEvents, std::vector<int>{KeyReleased});
+
+    start();
     press(400, 300, 2);
     EXPECT_TRUE(menuShown());
-    EXPECT_TRUE(menuEvents.empty());
+    EXPECT_EQ(menuEvents.size(), 1u);
 }
 
 }  // namespace

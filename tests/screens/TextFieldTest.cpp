@@ -66,11 +66,7 @@ TEST_F(TextFieldTest, TypingAndTheFourEditingKeysEditAtTheCaret)
     EXPECT_EQ(field->getCaretX(), 5);
     keys({Right, Right, Right, Delete});
     EXPECT_EQ(edited(), "ac|2");
-
-    // Key releases, pointer input and other keys do nothing.
-    keyUp(Backspace);
-    keyDown(platform::vk::Home);
-    click(fieldX + 5, fieldY + 5);
+    keyDown(platform::vk::Home);  // other keys do nothing
     EXPECT_EQ(edited(), "ac|2");
 }
 
