@@ -12,21 +12,16 @@ namespace {
 class PanelOwner : public Widget {
 public:
     PanelOwner() : Widget(nullptr, 0, 0, nullptr) { allocateChildren(1); }
-    void open(std::uint32_t score)
-    {
-        replaceChild(0, std::make_unique<GameOverPanel>(this, 200, 220, 400, 260, 0x000022, 0xFF9900, 2, score));
-    }
     GameOverPanel* panel() { return static_cast<GameOverPanel*>(getChild(0)); }
     void handleEvent(int eventCode) override
     {
         if (Widget* open = getChild(0))
             open->handleEvent(eventCode);
     }
-    void onChildFinished(Widget* child, int result) override
+    void onChildFinished(Widget*, int result) override
     {
         results.push_back(result);
-        if (child == getChild(0))
-            replaceChild(0, nullptr);
+        replaceChild(0, nullptr);
     }
     std::vector<int> results;
 };
@@ -41,7 +36,8 @@ protected:
     {
         owner = new PanelOwner;
         rootWidget = owner;
-        owner->open(score);
+        owner->replaceChild(0,
+                            std::make_unique<GameOverPanel>(owner, 200, 220, 400, 260, 0x000022, 0xFF9900, 2, score));
         return *owner->panel();
     }
     PanelOwner* owner = nullptr;
