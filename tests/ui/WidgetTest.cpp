@@ -101,14 +101,12 @@ TEST(Widget, PositionsArePushedDownTheTree)
     EXPECT_EQ(root.getRight(), 0);
 }
 
-// Counts its updates; one that replaces itself does so in its parent's slot during its update,
+// Counts its updates; one that replaces itself does so in its parent's first slot during its update,
 // as screens do, and touches nothing of itself after the request.
 class CountingChild : public Widget {
 public:
-    CountingChild(Parent* parentWidget, int index, int& counter, bool replacing)
-        : Widget(parentWidget, 0, 0, nullptr),
-          owner(parentWidget),
-          slot(index),
+    CountingChild(Widget* owner, int& counter, bool replacing)
+        : Widget(owner, 0, 0, nullptr),
           count(counter),
           replaces(replacing)
     {}
@@ -116,12 +114,8 @@ public:
     {
         ++count;
         if (replaces)
-            owner->replaceChild(slot, std::make_unique<Widget>(owner, 0, 0, nullptr));
+            getParent()->replaceChild(0, std::make_unique<Widget>(getParent(), 0, 0, nullptr));
     }
-
-private:
-    Parent* owner;
-    int slot;
     int& count;
     bool replaces;
 };
@@ -131,8 +125,8 @@ TEST(Widget, UpdateGoesOnAfterAChildReplacedItself)
     int replacing = 0;
     int laterUpdates = 0;
     Parent root(nullptr, 0, 0, 3);
-    root.replaceChild(0, std::make_unique<CountingChild>(&root, 0, replacing, true));
-    root.replaceChild(2, std::make_unique<CountingChild>(&root, 2, laterUpdates, false));
+    root.replaceChild(0, std::make_unique<CountingChild>(&root, replacing, true));
+    root.replaceChild(2, std::make_unique<CountingChild>(&root, laterUpdates, false));
     root.setAnimating(true);
     root.update();
     EXPECT_EQ(replacing, 1);
