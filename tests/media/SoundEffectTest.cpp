@@ -78,17 +78,11 @@ TEST_F(SoundEffects, PlayingAgainRestarts)
 
 TEST_F(SoundEffects, BrokenFilesStaySilent)
 {
-    WaveFileParts noData = tone(0.1);
-    noData.withData = false;
     std::vector<std::uint8_t> notRiff = buildWaveFile(tone(0.1));
     notRiff[3] = 'X';
-    const std::string notRiffPath = write("notriff.wav", notRiff);
-    const std::string missingData = write("nodata.wav", noData);
-    const std::string missingFile = (folder.path() / "absent.wav").string();
-    for (const std::string& file : {missingData, notRiffPath, missingFile}) {
+    for (const std::string& file : {write("notriff.wav", notRiff), (folder.path() / "absent.wav").string()}) {
         SoundEffect effect(file.c_str(), false, 2);
         EXPECT_FALSE(effect.hasHeader()) << file;
-        EXPECT_FALSE(effect.createBuffer()) << file;
         EXPECT_FALSE(effect.play()) << file;
         EXPECT_EQ(effect.getBuffer(), nullptr) << file;
     }

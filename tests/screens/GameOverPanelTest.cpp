@@ -12,21 +12,16 @@ namespace {
 class PanelOwner : public Widget {
 public:
     PanelOwner() : Widget(nullptr, 0, 0, nullptr) { allocateChildren(1); }
-    void open(std::uint32_t score)
-    {
-        replaceChild(0, std::make_unique<GameOverPanel>(this, 200, 220, 400, 260, 0x000022, 0xFF9900, 2, score));
-    }
     GameOverPanel* panel() { return static_cast<GameOverPanel*>(getChild(0)); }
     void handleEvent(int eventCode) override
     {
         if (Widget* open = getChild(0))
             open->handleEvent(eventCode);
     }
-    void onChildFinished(Widget* child, int result) override
+    void onChildFinished(Widget*, int result) override
     {
         results.push_back(result);
-        if (child == getChild(0))
-            replaceChild(0, nullptr);
+        replaceChild(0, nullptr);
     }
     std::vector<int> results;
 };
@@ -41,34 +36,23 @@ protected:
     {
         owner = new PanelOwner;
         rootWidget = owner;
-        owner->open(score);
+        owner->replaceChild(0,
+                            std::make_unique<GameOverPanel>(owner, 200, 220, 400, 260, 0x000022, 0xFF9900, 2, score));
         return *owner->panel();
     }
     PanelOwner* owner = nullptr;
 };
 
-TEST_F(GameOverPanelTest, TheFirstGameEverQualifiesAgainstTheDefaultsAndStoresTheTypedName)
+TEST_F(GameOverPanelTest, AQualifyingScoreTakesTheTypedNameAndOkStoresIt)
 {
-    GameOverPanel& panel = open(70000);
+    GameOverPanel& panel = open(70000);  // the first game ever: against the built-in table
     ASSERT_TRUE(panel.getIsHighScore());
-    EXPECT_TRUE(storedValueExists(app(), "name9"));  // the defaults were stored at set-up
     ASSERT_NE(panel.getNameField(), nullptr);
-
     type("Ada\r");
-    keyDown(platform::vk::Enter);  // Enter confirms nothing
     keyDown(platform::vk::Left);
     keyDown(platform::vk::Backspace);
     type("n");
     EXPECT_STREQ(panel.getNameField()->getTextBuffer(), "Ana");
-    EXPECT_TRUE(owner->results.empty());
-
-    caretBlinkPhase = true;
-    ASSERT_TRUE(frame());
-    EXPECT_EQ(colourAt(200, 220), 0xFF9900u);
-    EXPECT_EQ(colourAt(210, 230), 0x000022u);
-    EXPECT_EQ(colourAt(500, 384), 0xFFFFFFu);                // the name field's fill
-    EXPECT_GT(countOther(255, 377, 300, 392, 0xFFFFFF), 0);  // the typed name
-    screenshot("gameover-congratulations");
 
     move(qualifyingOkX, qualifyingOkY);
     EXPECT_EQ(panel.getChild(0)->getFrame(), 1);
@@ -85,15 +69,12 @@ TEST_F(GameOverPanelTest, TheFirstGameEverQualifiesAgainstTheDefaultsAndStoresTh
 
 TEST_F(GameOverPanelTest, AScoreEqualToTheTenthShowsTheTipsAndStoresNothing)
 {
-    HighScoreTable().reset();
     GameOverPanel& panel = open(4000);
     ASSERT_FALSE(panel.getIsHighScore());
-    EXPECT_EQ(panel.getNameField(), nullptr);
     EXPECT_EQ(panel.getChildCount(), 3);
-
     type("Bob");
-    keyDown(platform::vk::Backspace);
     ASSERT_TRUE(frame());
+    EXPECT_EQ(colourAt(200, 220), 0xFF9900u);  // the framed box
     EXPECT_EQ(colourAt(210, 230), 0x000022u);
     screenshot("gameover-tips");
 

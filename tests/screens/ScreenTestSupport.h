@@ -60,13 +60,14 @@ inline std::string defaultsWith(int place, const std::string& entry)
 
 class ScreenTest : public ScreenTestBase {
 protected:
-    // The real screens in a host as the root, except that screen `standInScreen` (the game's,
-    // unless told) is what `standIn` makes.
+    // The real screens in a host as the root (in place of any before), except that screen
+    // `standInScreen` (the game's, unless told) is what `standIn` makes.
     using StandIn = std::function<std::unique_ptr<Widget>(ScreenHost&)>;
     ScreenHost& installHost(
         int standInScreen = ScreenHost::GameScreenNumber,
         StandIn standIn = [](ScreenHost& owner) { return std::make_unique<StandInGame>(owner); })
     {
+        delete rootWidget;
         rootWidget = new ScreenHost(nullptr, 0, 0, [=](ScreenHost& owner, int screen) -> std::unique_ptr<Widget> {
             return screen == standInScreen ? standIn(owner) : ScreenHost::makeGameScreen(owner, screen);
         });
@@ -108,7 +109,6 @@ constexpr Spot titleSpot{100, 100};
 constexpr Spot soundToggleSpot{348 + 10, 242 + 8};
 constexpr Spot fullScreenToggleSpot{348 + 10, 291 + 8};
 constexpr Spot optionsOkSpot{389 + 5, 344 + 5};
-constexpr Spot betweenTogglesSpot{348 + 10, 242 + 17 + 10};
 
 // The high-score box at (200, 110), 400 x 380.
 constexpr Spot highScoresOkSpot{470 + 5, 438 + 5};

@@ -59,14 +59,6 @@ protected:
                 colours.push_back(colourAt(x, y));
         return colours;
     }
-    // Pixels of the rectangle that are not `background`.
-    int countOther(int left, int top, int right, int bottom, std::uint32_t background)
-    {
-        int count = 0;
-        for (std::uint32_t colour : region(left, top, right, bottom))
-            count += colour != background ? 1 : 0;
-        return count;
-    }
 
     // Writes the back surface as a PNG under the build's screenshot folder (for looking at).
     void screenshot(const std::string& name) { saveTestScreenshot(app(), name); }

@@ -19,27 +19,14 @@ std::string storedText(Application& app, const char* name)
     return text;
 }
 
-bool storedNumber(Application& app, const char* name, std::uint32_t& value)
-{
-    app.openSettings();
-    const bool found = app.settingsKey && app.settingsKey->query(name);
-    if (found)
-        app.settingsKey->read(name, &value, sizeof value);
-    app.closeSettings();
-    return found;
-}
-
 std::uint32_t storedNumber(Application& app, const char* name)
 {
     std::uint32_t value = 0;
-    storedNumber(app, name, value);
+    app.openSettings();
+    if (app.settingsKey && app.settingsKey->query(name))
+        app.settingsKey->read(name, &value, sizeof value);
+    app.closeSettings();
     return value;
-}
-
-bool storedValueExists(Application& app, const char* name)
-{
-    std::uint32_t value = 0;
-    return storedNumber(app, name, value);
 }
 
 void saveTestScreenshot(Application& app, const std::string& name)

@@ -9,8 +9,6 @@ class Application;
 std::string storedText(Application& app, const char* name);
 // The stored number, or 0 when the value is missing.
 std::uint32_t storedNumber(Application& app, const char* name);
-bool storedNumber(Application& app, const char* name, std::uint32_t& value);
-bool storedValueExists(Application& app, const char* name);
 
 // Writes the back surface as a PNG into the "screenshots" folder beside the game (for looking at).
 void saveTestScreenshot(Application& app, const std::string& name);

