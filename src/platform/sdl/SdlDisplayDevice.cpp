@@ -174,10 +174,6 @@ SDL_Rect SdlDisplayDevice::placePicture(int windowWidth, int windowHeight)
 
 bool SdlDisplayDevice::present()
 {
-    if (failingPresents > 0) {
-        --failingPresents;
-        return false;
-    }
     if (!window || (renderer && !texture) || !back || !primary || back->isBusy() || primary->isBusy())
         return false;
 

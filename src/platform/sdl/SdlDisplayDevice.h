@@ -38,8 +38,6 @@ public:
     // The window is being destroyed before the device: renderer and texture go with it,
     // and every later present fails.
     void windowGone();
-    // The next `count` presents fail (a provoked display fault).
-    void failPresents(int count) { failingPresents = count; }
 
 private:
     SdlDisplayDevice(SdlWindow& window, PresentationPath path, SDL_Renderer* renderer, int width, int height,
@@ -60,7 +58,6 @@ private:
     std::uint32_t pixelFormat;            // of the back, visible and off-screen surfaces
     std::unique_ptr<SdlSurface> primary;  // what the last present showed
     std::unique_ptr<SdlSurface> back;
-    int failingPresents = 0;
 };
 
 }  // namespace platform::sdl

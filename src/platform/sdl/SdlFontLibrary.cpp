@@ -74,11 +74,8 @@ FontMatch FontLibrary::resolve(const std::string& faceName)
         return match;
     FontMatch fallback;
     bool fallbackKnown = false;
-    if (matchFontFamily("sans-serif", fallback, fallbackKnown)) {
-        fallback.substitute = true;
+    if (matchFontFamily("sans-serif", fallback, fallbackKnown))
         return fallback;
-    }
-    match.substitute = true;
     return match;
 }
 

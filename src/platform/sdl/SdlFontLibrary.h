@@ -17,7 +17,6 @@ struct FontMatch {
     std::string file;
     int index = 0;
     std::string family;       // the family fontconfig matched
-    bool substitute = false;  // true when neither the face nor a metric twin of it was found
 };
 
 // The best file for a family name, with whether the face is the one asked for (or a metric twin

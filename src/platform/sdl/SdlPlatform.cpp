@@ -24,12 +24,6 @@ void loseSurface(Surface& surface)
         sdlSurface->lose();
 }
 
-void failPresents(DisplayDevice& device, int count)
-{
-    if (auto* display = dynamic_cast<SdlDisplayDevice*>(&device))
-        display->failPresents(count);
-}
-
 void interruptNextSettingsSave(Platform& platform)
 {
     if (auto* system = dynamic_cast<SdlSystem*>(&platform))

@@ -22,7 +22,6 @@ std::unique_ptr<Platform> createSdlPlatform(const Options& options);
 
 // Faults that real displays produce, provoked on purpose by tests.
 void loseSurface(Surface& surface);                   // the surface's memory is gone until restored
-void failPresents(DisplayDevice& device, int count);  // the next `count` presents fail
 
 // The next settings key opened on this platform stops its save after the temporary file is
 // written, as a crash or a full disk would: the stored file stays as it was.
