@@ -16,7 +16,7 @@ namespace platform::sdl {
 struct FontMatch {
     std::string file;
     int index = 0;
-    std::string family;       // the family fontconfig matched
+    std::string family;  // the family fontconfig matched
 };
 
 // The best file for a family name, with whether the face is the one asked for (or a metric twin

@@ -21,7 +21,7 @@ struct Options {
 std::unique_ptr<Platform> createSdlPlatform(const Options& options);
 
 // Faults that real displays produce, provoked on purpose by tests.
-void loseSurface(Surface& surface);                   // the surface's memory is gone until restored
+void loseSurface(Surface& surface);  // the surface's memory is gone until restored
 
 // The next settings key opened on this platform stops its save after the temporary file is
 // written, as a crash or a full disk would: the stored file stays as it was.
