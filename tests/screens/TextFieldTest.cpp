@@ -83,14 +83,6 @@ TEST_F(TextFieldTest, TheTextNeverOutgrowsItsBuffer)
     install();
     type(std::string(300, 'i'));
     EXPECT_EQ(text(), std::string(255, 'i'));
-    keyDown(Left);
-    type("Z");  // full: ignored in the middle as well
-    EXPECT_EQ(text().size(), 255u);
-    EXPECT_EQ(text().find('Z'), std::string::npos);
-    keyDown(Backspace);
-    type("Z");
-    EXPECT_EQ(text().size(), 255u);
-    EXPECT_EQ(text()[253], 'Z');
 
     // A four-byte buffer: three characters at most, from typing and from setText alike.
     TextField& small = install(4, "abcdef");

@@ -59,6 +59,15 @@ TEST(Widget, FramesClampOrWrapAtBothEndsAndANewPictureClampsThem)
     EXPECT_EQ(widget.getHeight(), 12);
 }
 
+TEST(Widget, ANewPositionIsPushedDownToTheChildren)
+{
+    Parent root(nullptr, 10, 20, 1);
+    root.replaceChild(0, std::make_unique<Widget>(&root, 1, 2, nullptr));
+    root.setPosition(100, 200);
+    EXPECT_EQ(root.getChild(0)->getOriginX(), 100);
+    EXPECT_EQ(root.getChild(0)->getOriginY(), 200);
+}
+
 // Counts its updates; one that replaces itself does so in its parent's first slot during its update,
 // as screens do, and touches nothing of itself after the request.
 class CountingChild : public Widget {
