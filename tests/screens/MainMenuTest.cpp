@@ -26,22 +26,12 @@ TEST_F(MenuTest, AnOpenBoxTakesEveryEventAndTheButtonsBehindItDoNothing)
 {
     openMenu();
     click(highScoresSpot.x, highScoresSpot.y);
-    ASSERT_NE(dynamic_cast<HighScoreScreen*>(panel()), nullptr);
-    EXPECT_EQ(buttonFrames(), "01000");
-
     // Start and exit lie under the box: their clicks reach the box, which ignores them.
     click(startSpot.x, startSpot.y);
     click(exitSpot.x, exitSpot.y);
     EXPECT_TRUE(menuShown());
     EXPECT_NE(app().window, nullptr);
     EXPECT_EQ(buttonFrames(), "01000");
-
-    // OK closes it; the button highlighted when it opened stays so until the next move.
-    click(highScoresOkSpot.x, highScoresOkSpot.y);
-    EXPECT_EQ(panel(), nullptr);
-    EXPECT_EQ(buttonFrames(), "01000");
-    move(titleSpot.x, titleSpot.y);
-    EXPECT_EQ(buttonFrames(), "00000");
 }
 
 TEST_F(MenuTest, HelpOpensTheHelpStartBuildsTheGameAFinishedGameAFreshMenuAndExitEndsTheProgram)
@@ -57,7 +47,6 @@ TEST_F(MenuTest, HelpOpensTheHelpStartBuildsTheGameAFinishedGameAFreshMenuAndExi
     move(startSpot.x, startSpot.y);
     click(400, 300);  // the stand-in game ends and asks for the menu
     ASSERT_TRUE(menuShown());
-    EXPECT_EQ(panel(), nullptr);
     EXPECT_EQ(buttonFrames(), "00000");
     EXPECT_TRUE(frame());
 

@@ -52,15 +52,11 @@ TEST_F(OptionsTest, FullScreenThereAndBackKeepsTheBoxOpenAndWorking)
     click(fullScreenToggleSpot.x, fullScreenToggleSpot.y);
     EXPECT_TRUE(app().fullScreen);
     EXPECT_EQ(panel(), &box);
-    EXPECT_EQ(frames()[1], '2');
     ASSERT_TRUE(frame());  // the pictures were re-created with the whole tree
     screenshot("options-box-full-screen");
 
-    move(fullScreenToggleSpot.x, fullScreenToggleSpot.y);
-    EXPECT_EQ(frames()[1], '3');
     press(fullScreenToggleSpot.x, fullScreenToggleSpot.y);
     EXPECT_FALSE(app().fullScreen);
-    EXPECT_EQ(frames()[1], '0');
     ASSERT_TRUE(frame());
     click(optionsOkSpot.x, optionsOkSpot.y);  // still working
     EXPECT_EQ(panel(), nullptr);

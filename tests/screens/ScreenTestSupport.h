@@ -126,13 +126,12 @@ protected:
     MainMenu& menu() { return *dynamic_cast<MainMenu*>(host().getChild(0)); }
     bool menuShown() { return host().getFrame() == 1 && dynamic_cast<MainMenu*>(host().getChild(0)) != nullptr; }
     Widget* panel() { return menu().getPanel(); }
-    int buttonFrame(int index) { return menu().getChild(index)->getFrame(); }
     // The frames of the five buttons, start to exit, as digits.
     std::string buttonFrames()
     {
         std::string frames;
         for (int i = MainMenu::StartButton; i <= MainMenu::ExitButton; ++i)
-            frames += std::to_string(buttonFrame(i));
+            frames += std::to_string(menu().getChild(i)->getFrame());
         return frames;
     }
 };

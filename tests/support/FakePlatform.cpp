@@ -153,7 +153,6 @@ std::unique_ptr<platform::Window> FakePlatform::createWindow(const platform::Win
 {
     if (faults.window)
         return nullptr;
-    ++record.windowsCreated;
     record.lastWindowFullScreen = windowSettings.fullScreen;
     record.lastShowCommand = windowSettings.showCommand;
     return std::make_unique<FakeWindow>(*this, windowSettings.fullScreen);

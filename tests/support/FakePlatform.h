@@ -27,7 +27,6 @@ public:
     };
 
     struct Record {
-        int windowsCreated = 0;
         int windowsDestroyed = 0;
         int restores = 0;
         std::vector<std::uint32_t> presentTimes;  // clock reading at each present

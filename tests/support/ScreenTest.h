@@ -18,8 +18,6 @@
 
 class ScreenTestBase : public ::testing::Test {
 protected:
-    explicit ScreenTestBase(int bitsPerPixel = 32) : headless(bitsPerPixel) {}
-
     Application& app() { return headless.app(); }
 
     void move(int x, int y) { headless.send(platform::MessageKind::MouseMove, 0, x, y); }

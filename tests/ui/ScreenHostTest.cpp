@@ -43,8 +43,6 @@ TEST(ScreenHost, SwitchesSplashMenuGameMenuAndOnlyOnARealChange)
 {
     Log log;
     ScreenHost host(nullptr, 0, 0, factoryFor(log));
-    EXPECT_EQ(host.getWidth(), 800);
-    EXPECT_EQ(host.getHeight(), 600);
     EXPECT_EQ(log.built, (std::vector<std::string>{"0"}));
 
     host.nextFrame();                // splash -> menu
