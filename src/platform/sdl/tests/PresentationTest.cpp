@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <tuple>
 #include <vector>
 
 #include "SdlTestSupport.h"
@@ -91,24 +92,6 @@ TEST(PresentationTest, EachWindowTakesItsPathShowsThePictureAndMapsThePointerOnt
     }
 }
 
-// A window wider than the picture's shape shows it between black bars left and right; the
-// pointer over a bar lies outside the picture.
-TEST(PresentationTest, AWideWindowHasBarsBesideThePictureOutsideItsPointerPositions)
-{
-    Display wide(32);
-    ASSERT_TRUE(wide.ready());
-    SDL_Window* window = dynamic_cast<SdlWindow&>(*wide.window).handle();
-    SDL_SetWindowSize(window, 1200, 600);
-    wide.device->getBackSurface()->fill(Rect{0, 0, 800, 600}, 0xFFFFFF);
-    ASSERT_TRUE(wide.device->present());
-    EXPECT_EQ(windowPixel(window, 100, 300), 0u);
-    EXPECT_EQ(windowPixel(window, 600, 300), 0xFFFFFFu);
-    Message m = pressAt(wide, 600, 300, SDL_MOUSEMOTION);
-    EXPECT_EQ(m.x * 1000 + m.y, 400300);
-    m = pressAt(wide, 100, 300);
-    EXPECT_EQ(m.x * 1000 + m.y, -100 * 1000 + 300);
-}
-
 TEST(PresentationTest, NothingIsShownFromSurfacesLostOrBeingWrittenNorAfterTheWindowWent)
 {
     Display display(0);
@@ -132,6 +115,17 @@ TEST(PresentationTest, NothingIsShownFromSurfacesLostOrBeingWrittenNorAfterTheWi
     EXPECT_FALSE(display.device->present());
     display.device.reset();
     EXPECT_TRUE(picture->fill(Rect{0, 0, 10, 10}, 1));
+}
+
+// The picture's place in a window of another shape: centred between bars beside it or above
+// and below it (where pointer positions then lie outside the picture).
+TEST(PresentationTest, ThePictureKeepsItsShapeCentredInAnyWindow)
+{
+    for (auto [w, h, place] : {std::tuple{1200, 600, Rect{200, 0, 1000, 600}}, {1280, 1024, Rect{0, 32, 1280, 992}}}) {
+        const Rect r = pictureRect(w, h, 800, 600);
+        EXPECT_EQ((std::vector<int>{r.left, r.top, r.right, r.bottom}),
+                  (std::vector<int>{place.left, place.top, place.right, place.bottom}));
+    }
 }
 
 TEST(PresentationTest, OpenGlDriversThatRasteriseOnTheProcessorAreKnownByName)

@@ -1,64 +1,15 @@
 // DirectSound: the device needs a window, and effects' buffers take, keep and play their data.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "Win32TestSupport.h"
 #include "platform/win32/DirectSoundDevice.h"
 
 using kelvary_test::WindowedPlatform;
 
-namespace {
-
-// A buffer of the device filled with one byte value through lock and unlock.
-std::unique_ptr<platform::SoundBuffer> filled(platform::SoundDevice& device, const platform::WaveFormat& format,
-                                              std::uint32_t size, std::uint8_t value)
-{
-    auto buffer = device.createBuffer(format, size, false);
-    std::uint8_t* data = nullptr;
-    std::uint32_t bytes = 0;
-    if (!buffer || !buffer->lock(data, bytes))
-        return nullptr;
-    std::memset(data, value, bytes);
-    return buffer->unlock(bytes) ? std::move(buffer) : nullptr;
-}
-
-}  // namespace
-
-TEST(Win32Sound, StaticBuffersAreFilledThenPlayFromAnyPosition)
-{
-    WindowedPlatform windowed;
-    ASSERT_NE(windowed.window, nullptr);
-    auto device = windowed.system->createSoundDevice(windowed.window.get(), platform::WaveFormat{1, 22050, 16});
-    ASSERT_NE(device, nullptr) << "no DirectSound device (is the ALSA layer reachable?)";
-
-    EXPECT_EQ(device->createBuffer(platform::WaveFormat{1, 22050, 16}, 0, false), nullptr);
-    auto buffer = device->createBuffer(platform::WaveFormat{1, 22050, 16}, 22050, false);
-    ASSERT_NE(buffer, nullptr);
-
-    std::uint8_t* data = nullptr;
-    std::uint32_t bytes = 0;
-    ASSERT_TRUE(buffer->lock(data, bytes));
-    ASSERT_EQ(bytes, 22050u);
-    EXPECT_FALSE(buffer->play(false)) << "a locked buffer cannot play";
-    for (std::uint32_t i = 0; i < bytes; ++i)
-        data[i] = static_cast<std::uint8_t>((i / 50) % 2 ? 0x40 : 0xC0);
-    std::uint8_t* again = nullptr;
-    std::uint32_t againBytes = 0;
-    EXPECT_FALSE(buffer->lock(again, againBytes)) << "one lock at a time";
-    EXPECT_TRUE(buffer->unlock(bytes));
-    EXPECT_FALSE(buffer->unlock(bytes));
-
-    EXPECT_TRUE(buffer->setPosition(0));
-    EXPECT_TRUE(buffer->play(false));
-    EXPECT_TRUE(buffer->isPlaying());
-    EXPECT_TRUE(buffer->setPosition(0)) << "restarting a sounding effect";
-    EXPECT_TRUE(buffer->play(false));
-}
-
+// As a full-screen switch does: the device's first window goes, another comes, and a static
+// buffer filled through its lock plays on.
 TEST(Win32Sound, TheDeviceFollowsAWindowBuiltAnewAndGoesOnPlaying)
 {
-    // As a full-screen switch does: the first window goes, another comes.
     auto first = std::make_unique<WindowedPlatform>();
     ASSERT_NE(first->window, nullptr);
     auto device = first->system->createSoundDevice(first->window.get(), platform::WaveFormat{1, 22050, 16});
@@ -73,8 +24,21 @@ TEST(Win32Sound, TheDeviceFollowsAWindowBuiltAnewAndGoesOnPlaying)
     EXPECT_TRUE(device->followWindow(second.window.get()));
     EXPECT_EQ(direct.getWindow(), second.handle());
 
-    auto buffer = filled(*device, platform::WaveFormat{1, 22050, 16}, 4000, 0x40);
+    EXPECT_EQ(device->createBuffer(platform::WaveFormat{1, 22050, 16}, 0, false), nullptr);
+    auto buffer = device->createBuffer(platform::WaveFormat{1, 22050, 16}, 22050, false);
     ASSERT_NE(buffer, nullptr);
+    std::uint8_t* data = nullptr;
+    std::uint32_t bytes = 0;
+    ASSERT_TRUE(buffer->lock(data, bytes));
+    ASSERT_EQ(bytes, 22050u);
+    EXPECT_FALSE(buffer->play(false)) << "a locked buffer cannot play";
+    for (std::uint32_t i = 0; i < bytes; ++i)
+        data[i] = static_cast<std::uint8_t>((i / 50) % 2 ? 0x40 : 0xC0);
+    EXPECT_TRUE(buffer->unlock(bytes));
+    EXPECT_FALSE(buffer->unlock(bytes));
+
     EXPECT_TRUE(buffer->play(false));
     EXPECT_TRUE(buffer->isPlaying());
+    EXPECT_TRUE(buffer->setPosition(0)) << "restarting a sounding effect";
+    EXPECT_TRUE(buffer->play(false));
 }
