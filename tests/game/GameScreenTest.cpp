@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "game/GameScreen.h"
@@ -73,12 +72,6 @@ protected:
         return text;
     }
 
-    void frames(int n)
-    {
-        for (int i = 0; i < n; ++i)
-            ASSERT_TRUE(frame());
-    }
-
     // Plays out the rest of the time, so that the next tick ends the game.
     void leaveOneUnit() { rules().spendTime(rules().getTimeLeft() - 1); }
 
@@ -122,21 +115,6 @@ TEST_F(GameInputTest, PointerFramesTheGroupWhoseCentresSurroundIt)
     }
     EXPECT_EQ(kinds(), before);
     EXPECT_EQ(rules().getTimeLeft(), time);
-}
-
-TEST_F(GameInputTest, LeftClickTurnsCounterClockwiseRightClickClockwise)
-{
-    startGame();
-    setKinds(hintlessRows);
-    // Over the group at (2,3) a left click brings its top-right block to the top left, then a
-    // right click brings the bottom-left one there.
-    for (auto [buttons, cx, cy] : {std::tuple{1, 3, 3}, {2, 2, 4}}) {
-        Block* const comes = rules().getCell(cx, cy);
-        click(2 * 60 + 220, 3 * 60 + 160, buttons);
-        EXPECT_EQ(rules().getCell(2, 3), comes) << buttons;
-        frames(4);
-        ASSERT_TRUE(rules().isIdle());
-    }
 }
 
 TEST_F(GameInputTest, HoldingSpaceDrawsTheHintsInRedOnlyWhileHeld)
