@@ -22,37 +22,6 @@ const std::array<const char*, 8> squareInRowsThreeAndFour = {
 
 }  // namespace
 
-TEST(BoardMovement, TurnsSlideTheFourBlocksOneCellInThreeTicks)
-{
-    for (bool counterClockwise : {true, false}) {
-        SCOPED_TRACE(counterClockwise ? "left button" : "right button");
-        TestBoard board;
-        board.setKinds(TestBoard::quietRows);
-        // The group at (2,2) in reading order: top-left, top-right, bottom-left, bottom-right.
-        const std::array<Block*, 4> group = {board.rules.getCell(2, 2), board.rules.getCell(3, 2),
-                                             board.rules.getCell(2, 3), board.rules.getCell(3, 3)};
-        // Where each goes: counter-clockwise the top-left goes down, the top-right left, the
-        // bottom-left right, the bottom-right up; clockwise the other way round.
-        const std::array<Position, 4> target =
-            counterClockwise ? std::array<Position, 4>{rest(2, 3), rest(2, 2), rest(3, 3), rest(3, 2)}
-                             : std::array<Position, 4>{rest(3, 2), rest(3, 3), rest(2, 2), rest(2, 3)};
-        board.rules.makeMove(2, 2, counterClockwise);
-        const std::array<Position, 4> start = {at(group[0]), at(group[1]), at(group[2]), at(group[3])};
-        for (int tick = 1; tick <= 3; ++tick) {
-            board.tick();
-            for (int k = 0; k < 4; ++k) {
-                const Position expected = {start[k].x + (target[k].x - start[k].x) / 3 * tick,
-                                           start[k].y + (target[k].y - start[k].y) / 3 * tick};
-                EXPECT_EQ(at(group[k]), expected) << k << " after " << tick;
-            }
-        }
-        EXPECT_TRUE(board.rules.isMoving()) << "the board is found at rest in the next tick";
-        board.tick();
-        EXPECT_TRUE(board.rules.isIdle());
-        EXPECT_TRUE(board.atRest()) << "each block on the cell it went to";
-    }
-}
-
 TEST(BoardMovement, ClicksDuringAnAnimationOrOffTheGridAreRefusedFreeOfCharge)
 {
     TestBoard board;

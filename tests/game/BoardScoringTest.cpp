@@ -109,20 +109,6 @@ TEST(BoardScoring, PointsAndScoreSaturateAtTheLargestInt)
     EXPECT_EQ(board.rules.getTimeLeft(), 2000);
 }
 
-TEST(BoardScoring, LevelAndTargetFollowTheRemovedCount)
-{
-    TestBoard board;
-    board.rules.addRemoved(29);
-    EXPECT_EQ(board.rules.getLevel(), 1);
-    board.rules.getCell(0, 5)->setMarked(true);
-    board.rules.getCell(6, 2)->setMarked(true);
-    board.rules.collapse();
-    EXPECT_EQ(board.rules.getRemovedCount(), 31);
-    EXPECT_EQ(board.listener.shown(BoardCounter::Level), 2);
-    EXPECT_EQ(board.listener.shown(BoardCounter::Target), 60);
-    EXPECT_TRUE(board.keepsInvariants());
-}
-
 TEST(BoardScoring, MovesAndTicksSpendTimeAndTheLastUnitEndsTheGame)
 {
     TestBoard board;

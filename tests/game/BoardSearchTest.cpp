@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 #include "support/TestBoard.h"
@@ -72,6 +73,27 @@ TEST(BoardSearch, MeetsEverySquareOfAOneColourFieldExactlyOnce)
     EXPECT_EQ(markedCells(board).size(), 64u);
     EXPECT_EQ(board.rules.getTimeLeft(), 2000) << "the time budget never passes its ceiling";
     EXPECT_EQ(board.listener.sounds, std::vector<BoardSound>{BoardSound::BigClear});
+}
+
+TEST(Block, WildOfEitherSortMatchesEveryColourAndCyclesThroughThem)
+{
+    TestBoard board;
+    Block& a = *board.rules.getCell(0);
+    Block& b = *board.rules.getCell(1);
+    const std::array<std::array<int, 3>, 7> cases = {
+        {{2, 2, true}, {2, 1, true}, {0, 3, true}, {1, 1, true}, {0, 1, true}, {2, 3, false}, {9, 4, false}}};
+    for (const auto& [first, second, match] : cases) {
+        a.setKind(first);
+        b.setKind(second);
+        EXPECT_EQ(a.matches(b), match != 0) << first << " with " << second;
+        EXPECT_EQ(b.matches(a), match != 0) << second << " with " << first;
+    }
+    // Each frame a wild block shows the next colour's first cell.
+    for (int kind : {Block::WildKind, Block::BonusWildKind}) {
+        a.setKind(kind);
+        a.update();
+        EXPECT_EQ(a.getFrame(), a.getFramesPerKind()) << kind;
+    }
 }
 
 TEST(BoardSearch, ABonusWildCornerMakesASquareOfAnyColours)
