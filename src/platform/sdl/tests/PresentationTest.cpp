@@ -41,6 +41,94 @@ Message pressAt(Display& display, int x, int y, Uint32 type = SDL_MOUSEBUTTONDOW
 
 PresentationPath pathOf(Display& display) { return dynamic_cast<SdlDisplayDevice&>(*display.device).getPath(); }
 
+// An X server of its own on a free display, with no window manager; it keeps its screen in
+// a file (XWD), so what it shows can be read back.
+struct XvfbScreen {
+    // The shell prints its own number, which Xvfb takes over, then Xvfb the display's number.
+    XvfbScreen(int width, int height)
+    {
+        const std::string command = "echo $$; exec Xvfb -displayfd 1 -screen 0 " + std::to_string(width) + "x" +
+                                    std::to_string(height) + "x24 -fbdir '" + folder.path().string() + "' 2>/dev/null";
+        output = popen(command.c_str(), "r");
+        char line[32];
+        if (output && std::fgets(line, sizeof line, output))
+            server = std::atoi(line);
+        if (server > 0 && std::fgets(line, sizeof line, output) && line[0] >= '0' && line[0] <= '9')
+            display = ":" + std::to_string(std::atoi(line));
+    }
+    ~XvfbScreen()
+    {
+        if (server > 0)
+            kill(server, SIGTERM);
+        if (output)
+            pclose(output);
+    }
+
+    // The colour 0xRRGGBB at a point of the screen (32-bit pixels after the XWD header).
+    std::uint32_t pixel(int x, int y) const
+    {
+        const std::string file = readTextFile((folder.path() / "Xvfb_screen0").string());
+        auto word = [&file](size_t at, bool bigEndian) {
+            std::uint32_t value = 0;
+            for (size_t i = 0; i < 4 && at + 4 <= file.size(); ++i)
+                value = value << 8 | static_cast<unsigned char>(file[at + (bigEndian ? i : 3 - i)]);
+            return value;
+        };
+        const size_t at = word(0, true) + word(19 * 4, true) * 12 + y * size_t{word(12 * 4, true)} + x * size_t{4};
+        return word(11 * 4, true) == 32 ? word(at, false) & 0xFFFFFF : 0xDEADBEEF;
+    }
+
+    TempFolder folder;
+    FILE* output = nullptr;
+    pid_t server = 0;
+    std::string display;
+};
+
+// The game on an X server of its own of the given size, without a window manager.
+struct OnXvfb {
+    OnXvfb(int width, int height) : screen(width, height), where("DISPLAY", screen.display.c_str()) {}
+    bool ready() const { return !screen.display.empty(); }
+    XvfbScreen screen;
+    ScopedVariable driver{"SDL_VIDEODRIVER", "x11"};
+    ScopedVariable where;
+    ScopedVariable forcing{"KELVARY_PRESENT", nullptr};
+};
+
+// The question whether OpenGL draws in software can take seconds: it is asked before the
+// window exists, so no window sits unresponsive meanwhile.
+TEST(PresentationTest, TheOpenGlQuestionIsAskedBeforeAnyWindowShows)
+{
+    OnXvfb desktop(1024, 768);
+    if (!desktop.ready())
+        GTEST_SKIP() << "no Xvfb here";
+    struct Seen {
+        bool asked = false;
+        int windowsThen = 0;
+    } seen;
+    SDL_LogOutputFunction previous = nullptr;
+    void* previousData = nullptr;
+    SDL_LogGetOutputFunction(&previous, &previousData);
+    SDL_LogSetOutputFunction(
+        [](void* data, int, SDL_LogPriority, const char* text) {
+            auto& record = *static_cast<Seen*>(data);
+            if (std::string(text).rfind("Asking a copy of the game", 0) != 0)
+                return;
+            record.asked = true;
+            for (Uint32 id = 1; id < 1000; ++id)
+                record.windowsThen += SDL_GetWindowFromID(id) != nullptr;
+        },
+        &seen);
+    {
+        Display display(32, true);
+        EXPECT_TRUE(display.ready());
+    }
+    SDL_LogSetOutputFunction(previous, previousData);
+    // Each test runs in a process of its own (and this one first in a run of them all),
+    // where this is the first window to ask.
+    EXPECT_TRUE(seen.asked);
+    EXPECT_EQ(seen.windowsThen, 0);
+}
+
 TEST(PresentationTest, EachWindowTakesItsPathShowsThePictureAndMapsThePointerOntoIt)
 {
     // The dummy desktop is 1024x768 and has no graphics card.
@@ -154,49 +242,6 @@ TEST(PresentationTest, OpenGlDriversThatRasteriseOnTheProcessorAreKnownByName)
         EXPECT_FALSE(isSoftwareRasteriser(name)) << (name ? name : "null");
 }
 
-// An X server of its own on a free display, with no window manager; it keeps its screen in
-// a file (XWD), so what it shows can be read back.
-struct XvfbScreen {
-    // The shell prints its own number, which Xvfb takes over, then Xvfb the display's number.
-    XvfbScreen(int width, int height)
-    {
-        const std::string command = "echo $$; exec Xvfb -displayfd 1 -screen 0 " + std::to_string(width) + "x" +
-                                    std::to_string(height) + "x24 -fbdir '" + folder.path().string() + "' 2>/dev/null";
-        output = popen(command.c_str(), "r");
-        char line[32];
-        if (output && std::fgets(line, sizeof line, output))
-            server = std::atoi(line);
-        if (server > 0 && std::fgets(line, sizeof line, output) && line[0] >= '0' && line[0] <= '9')
-            display = ":" + std::to_string(std::atoi(line));
-    }
-    ~XvfbScreen()
-    {
-        if (server > 0)
-            kill(server, SIGTERM);
-        if (output)
-            pclose(output);
-    }
-
-    // The colour 0xRRGGBB at a point of the screen (32-bit pixels after the XWD header).
-    std::uint32_t pixel(int x, int y) const
-    {
-        const std::string file = readTextFile((folder.path() / "Xvfb_screen0").string());
-        auto word = [&file](size_t at, bool bigEndian) {
-            std::uint32_t value = 0;
-            for (size_t i = 0; i < 4 && at + 4 <= file.size(); ++i)
-                value = value << 8 | static_cast<unsigned char>(file[at + (bigEndian ? i : 3 - i)]);
-            return value;
-        };
-        const size_t at = word(0, true) + word(19 * 4, true) * 12 + y * size_t{word(12 * 4, true)} + x * size_t{4};
-        return word(11 * 4, true) == 32 ? word(at, false) & 0xFFFFFF : 0xDEADBEEF;
-    }
-
-    TempFolder folder;
-    FILE* output = nullptr;
-    pid_t server = 0;
-    std::string display;
-};
-
 TEST(PresentationTest, FullScreenWithoutAWindowManagerCoversTheScreenWithBarsAboveAndBelow)
 {
     XvfbScreen screen(1280, 1024);
@@ -238,16 +283,6 @@ TEST(PresentationTest, FullScreenWithoutAWindowManagerCoversTheScreenWithBarsAbo
     }
 }
 
-// The game on an X server of its own of the given size, without a window manager.
-struct OnXvfb {
-    OnXvfb(int width, int height) : screen(width, height), where("DISPLAY", screen.display.c_str()) {}
-    bool ready() const { return !screen.display.empty(); }
-    XvfbScreen screen;
-    ScopedVariable driver{"SDL_VIDEODRIVER", "x11"};
-    ScopedVariable where;
-    ScopedVariable forcing{"KELVARY_PRESENT", nullptr};
-};
-
 TEST(PresentationTest, AWindowTakesTheLargestMultipleTheDesktopHoldsButNeverMoreThanAsked)
 {
     OnXvfb desktop(2400, 1800);
@@ -268,40 +303,6 @@ TEST(PresentationTest, AWindowTakesTheLargestMultipleTheDesktopHoldsButNeverMore
             EXPECT_EQ(m.x * 1000 + m.y, pictureX * 1000 + pictureY) << x << "," << y;
         }
     }
-}
-
-// The question whether OpenGL draws in software can take seconds: it is asked before the
-// window exists, so no window sits unresponsive meanwhile.
-TEST(PresentationTest, TheOpenGlQuestionIsAskedBeforeAnyWindowShows)
-{
-    OnXvfb desktop(1024, 768);
-    if (!desktop.ready())
-        GTEST_SKIP() << "no Xvfb here";
-    struct Seen {
-        bool asked = false;
-        int windowsThen = 0;
-    } seen;
-    SDL_LogOutputFunction previous = nullptr;
-    void* previousData = nullptr;
-    SDL_LogGetOutputFunction(&previous, &previousData);
-    SDL_LogSetOutputFunction(
-        [](void* data, int, SDL_LogPriority, const char* text) {
-            auto& record = *static_cast<Seen*>(data);
-            if (std::string(text).rfind("Asking a copy of the game", 0) != 0)
-                return;
-            record.asked = true;
-            for (Uint32 id = 1; id < 1000; ++id)
-                record.windowsThen += SDL_GetWindowFromID(id) != nullptr;
-        },
-        &seen);
-    {
-        Display display(32, true);
-        EXPECT_TRUE(display.ready());
-    }
-    SDL_LogSetOutputFunction(previous, previousData);
-    // Each test runs in a process of its own, where this is the first window to ask.
-    EXPECT_TRUE(seen.asked);
-    EXPECT_EQ(seen.windowsThen, 0);
 }
 
 // On a 16:9 desktop (bars left and right) and one a little wider still, every screen pixel
