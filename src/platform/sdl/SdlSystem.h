@@ -46,6 +46,9 @@ public:
     bool openWebPage(Window* owner, const char* address) override;
     bool showHelp(Window* owner, const char* helpFile) override;
     std::filesystem::path getProgramFolder() override;
+    bool keepsRounds() override;
+    void keepRound(const std::string& record) override;
+    std::string getKeptRound() override;
 
     // Test and driver hooks (see SdlPlatform.h).
     void post(const Message& message) { queue.push_back(message); }
