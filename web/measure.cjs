@@ -1,6 +1,7 @@
 // The browser build's budgets, measured: what a player downloads (each file gzipped, as a
-// compressing server sends it), the time from opening the page to the first splash frame in
-// headless Chromium from the local server, and the page's CPU while it idles in the menu.
+// compressing server sends it; the offline copy fetches the whole site on the first visit),
+// the time from opening the page to the first splash frame in headless Chromium from the
+// local server, and the page's CPU while it idles in the menu and while a game runs.
 //   node measure.cjs SITE [RUNS]
 "use strict";
 const fs = require("fs");
@@ -21,6 +22,21 @@ async function main() {
     console.log(`${file.padEnd(14)} ${(bytes.length / 1e6).toFixed(2)} MB, gzip ${(zlib.gzipSync(bytes, { level: 9 }).length / 1e6).toFixed(2)} MB`);
   }
   console.log(`transfer: ${(raw / 1e6).toFixed(2)} MB, with gzip ${(packed / 1e6).toFixed(2)} MB`);
+  let siteRaw = 0, sitePacked = 0;
+  const walk = (folder) => {
+    for (const entry of fs.readdirSync(folder, { withFileTypes: true })) {
+      const file = path.join(folder, entry.name);
+      if (entry.isDirectory()) {
+        walk(file);
+      } else {
+        const bytes = fs.readFileSync(file);
+        siteRaw += bytes.length;
+        sitePacked += zlib.gzipSync(bytes, { level: 9 }).length;
+      }
+    }
+  };
+  walk(site);
+  console.log(`the whole site (the offline copy): ${(siteRaw / 1e6).toFixed(2)} MB, with gzip ${(sitePacked / 1e6).toFixed(2)} MB`);
 
   const server = await serve(site);
   const browser = await launchBrowser();
@@ -59,6 +75,13 @@ async function measureIdle(page) {
   await pause(10000);
   const after = await taskTime();
   console.log(`idle in the menu: ${((after - before) / 10 * 100).toFixed(1)} % of one core (Chromium's task time, 10 s)`);
+  // Start (the menu's first button), then 10 s of a game running untouched.
+  await page.mouse.click(box.x + 400 * box.width / 800, box.y + 236 * box.width / 800);
+  await pause(1000);
+  const gameBefore = await taskTime();
+  await pause(10000);
+  const gameAfter = await taskTime();
+  console.log(`a game running: ${((gameAfter - gameBefore) / 10 * 100).toFixed(1)} % of one core (Chromium's task time, 10 s)`);
 }
 
 main().catch((error) => { console.error(error); process.exit(1); });
