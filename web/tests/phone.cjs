@@ -217,15 +217,17 @@ async function reloadResumes(browser, address) {
   // Each frame draws, then ticks, then shows: the canvas of a page hidden after tick N shows
   // the field of tick N - 1.  So the page is hidden, its record of tick N kept, and shown
   // again for the one frame that shows tick N, then hidden at once: as if it ended at tick N.
+  // (A frame like the one on show is not copied to the canvas again; it shows the same.)
   await setHidden(page, true);
   await pause(300);
   const kept = await page.evaluate(() => localStorage.getItem("kelvary.round"));
+  // The frame's tick stores the record; the frame is shown in the same task, right after.
   await page.evaluate(() => {
-    const context = canvas.getContext("2d");
-    const put = context.putImageData;
-    context.putImageData = function () {
-      put.apply(this, arguments);
-      context.putImageData = put;
+    const store = Storage.prototype.setItem;
+    Storage.prototype.setItem = function (name, value) {
+      store.call(this, name, value);
+      if (name !== "kelvary.round" || window.shownTick)
+        return;
       Object.defineProperty(document, "hidden", { configurable: true, get: () => true });
       document.dispatchEvent(new Event("visibilitychange"));
       window.shownTick = true;
@@ -233,6 +235,7 @@ async function reloadResumes(browser, address) {
   });
   await setHidden(page, false);
   await page.waitForFunction(() => window.shownTick === true);
+  await pause(200);
   await page.evaluate((record) => localStorage.setItem("kelvary.round", record), kept);
   const before = { field: await field(page), bar: await timeBar(page), score: await pixels(page, 660, 50, 120, 20),
                    ticks: await keptTicks(page) };
