@@ -339,6 +339,46 @@ async function fullScreen(browser, address) {
   await page.close();
 }
 
+// A new release on the same address: the first visit after it runs the old build whole while
+// the new one is fetched; the next start takes the new build whole, and the old copy is gone.
+async function newRelease(browser) {
+  const folder = fs.mkdtempSync(path.join(require("os").tmpdir(), "kelvary-release-"));
+  fs.cpSync(site, folder, { recursive: true });
+  const server = await serve(folder);
+  try {
+    const page = await openPage(browser, server.address, { width: 1000, height: 700 });
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const oldCaches = await page.evaluate(() => caches.keys());
+    // The release: a page that says so and a worker of another build.
+    const index = path.join(folder, "index.html");
+    fs.writeFileSync(index, fs.readFileSync(index, "utf8").replace("<title>", '<meta name="release" content="2"><title>'));
+    const worker = path.join(folder, "sw.js");
+    fs.writeFileSync(worker, fs.readFileSync(worker, "utf8").replace(/const build = "([0-9a-f]+)"/, 'const build = "$1-2"'));
+    await page.reload();
+    await page.waitForFunction(() => window.kelvaryFirstFrame !== undefined, { timeout: 30000 });
+    const during = await page.evaluate(() => document.querySelector('meta[name="release"]') === null);
+    await page.waitForFunction(async () => (await navigator.serviceWorker.getRegistration()).waiting !== null,
+                               { timeout: 30000 });
+    await page.reload();
+    // The old page hands over and loads again by itself.
+    let released = false;
+    for (let tries = 0; tries < 60 && !released; ++tries) {
+      await pause(500);
+      released = await page.evaluate(() => document.querySelector('meta[name="release"]') !== null &&
+                                           window.kelvaryFirstFrame !== undefined).catch(() => false);
+    }
+    await pause(1000);
+    const newCaches = await page.evaluate(() => caches.keys());
+    check(released && oldCaches.length === 1 && during && newCaches.length === 1 && newCaches[0] === oldCaches[0] + "-2",
+          `a new release runs from the next start, its files alone (caches ${oldCaches} then ${newCaches}; ` +
+          `${during ? "the old page" : "the new page"} during the fetch, ${released ? "handed over" : "not handed over"})`);
+    await page.close();
+  } finally {
+    server.stop();
+    fs.rmSync(folder, { recursive: true, force: true });
+  }
+}
+
 async function main() {
   fs.mkdirSync(output, { recursive: true });
   const server = await serve(site);
@@ -357,6 +397,7 @@ async function main() {
   const offlineBrowser = await launchBrowser();
   try {
     await offline(offlineBrowser);
+    await newRelease(offlineBrowser);
   } finally {
     await offlineBrowser.close();
   }
