@@ -80,19 +80,24 @@ protected:
 TEST_F(RoundKeepingTest, ARoundComesBackAtTheSamePlacePausedUntilTheNextClick)
 {
     openGame();
-    // Turns at rest and during the travel of others (which the rules refuse), both buttons.
+    // Turns at rest and during the travel of others (which the rules refuse), both buttons, and
+    // clicks beside the field's groups, which turn nothing.
     for (int tick = 0; tick < 400; ++tick) {
         if (tick % 37 == 5)
             turn(tick % 7, (tick / 7) % 7, tick % 2 ? 1 : 2);
+        if (tick % 50 == 20)
+            click(180, 160);
         ASSERT_TRUE(frame());
     }
-    turn(2, 3, 1);  // a turn after the last tick, still travelling when the page goes
+    turn(2, 3, 1);  // still travelling when the page goes
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(frame());
     ASSERT_TRUE(game().getRules().isGameRunning());
     const auto record = RoundRecord::parse(keeper.keptRound);
     ASSERT_TRUE(record);
     EXPECT_EQ(keeper.keptRound, game().getRound().format());
     EXPECT_EQ(record->getSeed(), 4242u);
-    EXPECT_EQ(record->getTicks(), 400);
+    EXPECT_EQ(record->getTicks(), 403);
     EXPECT_GE(record->getTurns().size(), 5u);
     const std::string before = state();
 
@@ -116,7 +121,7 @@ TEST_F(RoundKeepingTest, ARoundComesBackAtTheSamePlacePausedUntilTheNextClick)
     const int timeLeft = resumed.getRules().getTimeLeft();
     ASSERT_TRUE(frame());
     EXPECT_EQ(resumed.getRules().getTimeLeft(), timeLeft - 1);
-    EXPECT_EQ(RoundRecord::parse(keeper.keptRound)->getTicks(), 401);
+    EXPECT_EQ(RoundRecord::parse(keeper.keptRound)->getTicks(), 404);
 }
 
 TEST_F(RoundKeepingTest, AFinishedOrAbandonedRoundIsNotKept)
