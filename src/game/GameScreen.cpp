@@ -149,6 +149,12 @@ void GameScreen::keepRound()
 
 void GameScreen::update()
 {
+    // The full-screen switch shows the mode even when the system left full screen by itself.
+    if (Widget* button = getChild(FullScreenButton); button && theApp) {
+        const int shown = theApp->fullScreen ? 2 : 0;
+        if (button->getFrame() / 2 * 2 != shown)
+            button->setFrame(shown + button->getFrame() % 2);
+    }
     if (!rules->isGameRunning() || paused)
         return;
     rules->stepBoard();

@@ -146,10 +146,12 @@ TEST(BrowserSettingsTest, TheKeysItemIsReadWholeAndEarlierItemsOnlyWithTheirOwnV
     EXPECT_EQ(names(BrowserSettingsText::values(path, "K" + whole)), "hasSound=0 fullScreen=1 ");
     EXPECT_EQ(names(BrowserSettingsText::values(path, "K" + whole + "\"score0\"=dword:zz\n")),
               "hasSound=0 fullScreen=1 ");
-    // Another key's text, or text that is no key at all, is an empty key.
-    EXPECT_EQ(names(BrowserSettingsText::values(
-                  path, "K" + SettingsFile::format(path + "x", {{"hasSound", ValueType::Bytes, {0}}}))),
-              "");
+    // Another key's text (even one of the same length), or text that is no key at all, is an
+    // empty key.
+    EXPECT_EQ(
+        names(BrowserSettingsText::values(path, "K" + SettingsFile::format("Software\\harrowdine\\harrowdine Kelvarx",
+                                                                           {{"hasSound", ValueType::Bytes, {0}}}))),
+        "");
     EXPECT_EQ(names(BrowserSettingsText::values(path, "K\"hasSound\"=hex:00\n")), "");
     // Earlier versions: one item per value; an item holding another value's line is foreign.
     EXPECT_EQ(names(BrowserSettingsText::values(
