@@ -11,6 +11,8 @@
 #include "platform/sdl/SdlDisplayDevice.h"
 #include "platform/sdl/SdlWindow.h"
 #ifdef __EMSCRIPTEN__
+#include <SDL_mixer.h>
+
 #include "platform/sdl/web/WebPage.h"
 #include "platform/sdl/web/WebSettings.h"
 #endif
@@ -219,6 +221,12 @@ void SdlSystem::waitMessage(int timeoutMs)
     // program: the page sleeps the whole time instead and takes what arrived when it wakes,
     // so it wakes only for the frames.  A paused game looks again every so often.
     constexpr int pausedLookMs = 250;
+    // A second of silence lets the browser's audio rest; the next sound wakes it.
+    constexpr Uint32 silenceBeforeRestMs = 1000;
+    if (Mix_Playing(-1) > 0)
+        lastSoundTime = SDL_GetTicks();
+    else if (SDL_GetTicks() - lastSoundTime >= silenceBeforeRestMs)
+        web::restAudio();
     if (timeoutMs < 0) {
         do
             web::sleepFor(pausedLookMs);

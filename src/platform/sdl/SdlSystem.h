@@ -71,6 +71,7 @@ private:
     SdlWindow* currentWindow = nullptr;  // maps pointer positions onto the picture
     bool interruptSave = false;
     std::string openedAddress;
+    std::uint32_t lastSoundTime = 0;                        // the browser's: when a sound last played
     std::shared_ptr<int> alive = std::make_shared<int>(0);  // windows hold a weak reference
 };
 

@@ -17,6 +17,22 @@ EM_JS(int, fullScreenWasLeft, (), {
     return left ? 1 : 0;
 });
 
+EM_JS(void, suspendAudio, (), {
+    const context = Module.SDL2 && Module.SDL2.audioContext;
+    if (context && context.state == "running") {
+        context.suspend().catch(function(e){});
+        Module.audioResting = true;
+    }
+});
+
+EM_JS(void, resumeAudio, (), {
+    const context = Module.SDL2 && Module.SDL2.audioContext;
+    if (context && Module.audioResting) {
+        Module.audioResting = false;
+        context.resume().catch(function(e){});
+    }
+});
+
 // A string the caller frees; null when nothing is kept.
 EM_JS(char*, readRoundItem, (), {
     let text = null;
@@ -57,6 +73,10 @@ void sleepFor(int milliseconds) { emscripten_sleep(static_cast<unsigned>(millise
 void showFullScreen(bool fullScreen) { askFullScreen(fullScreen ? 1 : 0); }
 
 bool takeFullScreenLeft() { return fullScreenWasLeft() != 0; }
+
+void restAudio() { suspendAudio(); }
+
+void wakeAudio() { resumeAudio(); }
 
 std::string readKeptRound()
 {

@@ -17,6 +17,11 @@ void showFullScreen(bool fullScreen);
 // True once after the browser left full screen on its own (Escape, the back gesture).
 bool takeFullScreenLeft();
 
+// The browser mixes sound on the page's own thread even in silence: the audio rests while
+// nothing plays and wakes for the next sound.
+void restAudio();
+void wakeAudio();
+
 // The round kept in the browser's storage; empty if none or the storage is unavailable.
 std::string readKeptRound();
 // Keeps the round's record (an empty one removes it); storage full or blocked keeps nothing.
