@@ -1,29 +1,131 @@
-// The page around the game: the 800x600 screen scaled to the window in whole device pixels,
-// right clicks kept for the game, and a test mode (index.html?test) that runs the headless
-// driver on its own clock for the browser tests.  Sound starts with the first click or key
-// (SDL resumes the browser's audio then); until then the game plays silently.
+// The page around the game: the 800x600 screen fitted to any window or phone, the browser's
+// full screen for the game's switch, the offline copy of the site, right clicks kept for the
+// game, and a test mode (index.html?test) that runs the headless driver on its own clock for
+// the browser tests.  Sound starts with the first click or key (SDL resumes the browser's
+// audio then); until then the game plays silently.
 "use strict";
 
 const canvas = document.getElementById("canvas");
 const status = document.getElementById("status");
+const turnHint = document.getElementById("turn-hint");
 const screenWidth = 800, screenHeight = 600;
 
-// The largest whole number of device pixels per game pixel that fits; a window smaller than
-// the screen shrinks it, aspect kept.
-// In the browser's full screen SDL shows the screen itself, aspect kept.
-function fitScreen() {
-  if (document.fullscreenElement)
-    return;
-  const ratio = window.devicePixelRatio || 1;
-  const width = window.innerWidth, height = window.innerHeight;
-  let scale = Math.floor(Math.min(width * ratio / screenWidth, height * ratio / screenHeight)) / ratio;
-  if (scale * ratio < 1)
-    scale = Math.min(width / screenWidth, height / screenHeight);
-  canvas.style.width = screenWidth * scale + "px";
-  canvas.style.height = screenHeight * scale + "px";
-  canvas.style.left = Math.floor((width - screenWidth * scale) / 2) + "px";
-  canvas.style.top = Math.floor((height - screenHeight * scale) / 2) + "px";
+// ---- Sizing: the page alone sizes the canvas ----
+
+// The window's layout size in CSS pixels (a phone's browser may report a zoomed-out inner size).
+function windowSize() {
+  const root = document.documentElement;
+  return { width: root.clientWidth || window.innerWidth, height: root.clientHeight || window.innerHeight };
 }
+
+// The notch-safe area of the window in CSS pixels: a probe element padded by the insets.
+function safeArea() {
+  const probe = document.getElementById("safe-area");
+  const style = getComputedStyle(probe);
+  const inset = (side) => parseFloat(style.getPropertyValue("padding-" + side)) || 0;
+  const left = inset("left"), top = inset("top"), size = windowSize();
+  return { left, top, width: Math.max(0, size.width - left - inset("right")),
+           height: Math.max(0, size.height - top - inset("bottom")) };
+}
+
+// Where the picture goes: as large as the safe area holds, aspect kept, centred, on whole
+// device pixels.  Sharp (a whole number of device pixels per game pixel) where such a
+// multiple fills at least 90 % of the largest fit, smoothly scaled otherwise.
+function pictureBox(area, ratio) {
+  const largest = Math.min(area.width * ratio / screenWidth, area.height * ratio / screenHeight);
+  const whole = Math.floor(largest);
+  const sharp = whole >= 1 && whole >= 0.9 * largest;
+  const devicePerPixel = sharp ? whole : largest;
+  const width = Math.floor(screenWidth * devicePerPixel), height = Math.floor(screenHeight * devicePerPixel);
+  const left = Math.round(area.left * ratio + (area.width * ratio - width) / 2);
+  const top = Math.round(area.top * ratio + (area.height * ratio - height) / 2);
+  return { left: left / ratio, top: top / ratio, width: width / ratio, height: height / ratio, sharp };
+}
+
+let fitting = false;
+function fitScreen() {
+  const box = pictureBox(safeArea(), window.devicePixelRatio || 1);
+  fitting = true;
+  // The drawing buffer keeps the picture's own size whatever else touched it.
+  if (canvas.width !== screenWidth || canvas.height !== screenHeight) {
+    canvas.width = screenWidth;
+    canvas.height = screenHeight;
+  }
+  Object.assign(canvas.style, { left: box.left + "px", top: box.top + "px", width: box.width + "px",
+                                height: box.height + "px", imageRendering: box.sharp ? "pixelated" : "auto" });
+  fitting = false;
+  // Held upright, the picture can only be small: suggest turning, below it, without blocking play.
+  const size = windowSize();
+  turnHint.hidden = size.height <= size.width;
+  window.kelvaryPictureBox = box;
+}
+
+// SDL's browser backend sizes the canvas itself on some occasions (full screen, a window
+// resized): whatever it changes, the page puts back.
+function holdCanvasSize() {
+  fitScreen();
+  window.addEventListener("resize", fitScreen);
+  window.addEventListener("orientationchange", fitScreen);
+  document.addEventListener("fullscreenchange", fitScreen);
+  new MutationObserver(() => { if (!fitting) fitScreen(); })
+    .observe(canvas, { attributes: true, attributeFilter: ["style", "width", "height"] });
+}
+
+// ---- Full screen: the game's switch, the browser's full screen ----
+
+// The game asks with Module.showFullScreen; browsers grant full screen only in answer to a
+// click or a key, so a request refused now is made again at the next one.  Leaving full
+// screen by the browser's own means (Escape, the back gesture) turns the game's switch off.
+function followFullScreen(module) {
+  let wanted = false, shown = false;
+  const request = () => {
+    if (!wanted || document.fullscreenElement || !document.documentElement.requestFullscreen)
+      return;
+    document.documentElement.requestFullscreen({ navigationUI: "hide" }).then(() => {
+      if (screen.orientation && screen.orientation.lock)
+        screen.orientation.lock("landscape").catch(() => {});
+    }, () => {});
+  };
+  module.showFullScreen = (on) => {
+    wanted = on;
+    if (on)
+      request();
+    else if (document.fullscreenElement && document.exitFullscreen)
+      document.exitFullscreen().catch(() => {});
+  };
+  for (const kind of ["pointerup", "keyup", "touchend"])
+    window.addEventListener(kind, request, true);
+  document.addEventListener("fullscreenchange", () => {
+    const now = document.fullscreenElement !== null;
+    if (shown && !now && wanted) {
+      wanted = false;
+      module.fullScreenLeft = true;
+    }
+    shown = now;
+  });
+}
+
+// ---- The offline copy: a service worker keeps the whole site of one build ----
+
+// A newer build waiting from the last visit takes over before anything of the game loads,
+// so that the page never mixes the files of two builds.
+async function takeNewBuild() {
+  if (!("serviceWorker" in navigator) || !/^https?:$/.test(location.protocol))
+    return false;
+  try {
+    const registration = await navigator.serviceWorker.register("sw.js");
+    if (registration.waiting && navigator.serviceWorker.controller) {
+      navigator.serviceWorker.addEventListener("controllerchange", () => location.reload());
+      registration.waiting.postMessage("take-over");
+      return true;
+    }
+  } catch (e) {
+    // No offline copy (a private window, say): the game plays from the network.
+  }
+  return false;
+}
+
+// ---- The game ----
 
 // When the first frame reaches the screen (for the page's own timing).
 function watchFirstFrame() {
@@ -49,21 +151,23 @@ function loadProgram(name, module) {
   script.src = name + ".js";
   script.onerror = () => { status.textContent = "Kelvary could not be loaded."; };
   document.body.appendChild(script);
+  return window.Module;
 }
 
-function playGame() {
-  fitScreen();
-  window.addEventListener("resize", fitScreen);
-  document.addEventListener("fullscreenchange", fitScreen);
+async function playGame() {
+  holdCanvasSize();
   canvas.addEventListener("contextmenu", (event) => event.preventDefault());
+  if (await takeNewBuild())
+    return;
   watchFirstFrame();
-  loadProgram("kelvary", {
+  const module = loadProgram("kelvary", {
     onRuntimeInitialized: () => { status.hidden = true; canvas.focus(); },
     onExit: () => {
       status.hidden = false;
       status.textContent = "Kelvary has ended. Reload the page to play again.";
     },
   });
+  followFullScreen(module);
 }
 
 // Test mode: kelvaryDriver(["--seed", "42", ...], scriptText) runs the headless driver once

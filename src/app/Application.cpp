@@ -177,6 +177,11 @@ void Application::windowProcedure(const platform::Message& message)
         return;
     case MessageKind::Quit: return;
     case MessageKind::EndSession: storeSwitches(); return;
+    case MessageKind::FullScreenLeft:
+        // The switch follows the screen, as if the player had turned it off.
+        if (fullScreen && !switchingMode)
+            toggleFullScreen();
+        return;
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "app/Application.h"
 #include "screens/GameOverPanel.h"
@@ -26,6 +28,9 @@ GameScreen::GameScreen(Widget* parentWidget, int px, int py)
 // last, with the children array.
 GameScreen::~GameScreen()
 {
+    // A round left through the exit button (or an ended program) is over: nothing is kept.
+    if (theApp && theApp->instance && theApp->instance->keepsRounds())
+        theApp->instance->keepRound({});
     rules.reset();
     for (auto* sound : {&firstChainSound, &chainSound, &longChainSound, &specialSound, &bigClearSound, &timeUpSound})
         sound->reset();
@@ -42,9 +47,16 @@ void GameScreen::setUp()
     hoverX = -1;
     hoverY = -1;
 
-    // Every game deals from the time of day.
-    if (theApp && theApp->instance)
-        rules->getRandom().seed(static_cast<std::uint32_t>(theApp->instance->getSecondsOfDay()));
+    // Every game deals from the time of day, unless a round kept by an earlier run comes back.
+    std::optional<RoundRecord> kept;
+    std::uint32_t seed = 1;
+    if (theApp && theApp->instance) {
+        if (theApp->instance->keepsRounds())
+            kept = RoundRecord::parse(theApp->instance->getKeptRound());
+        seed = kept ? kept->getSeed() : static_cast<std::uint32_t>(theApp->instance->getSecondsOfDay());
+    }
+    rules->getRandom().seed(seed);
+    round = RoundRecord(seed);
 
     for (Bitmap* picture : {&fieldBitmap, &blocksBitmap, &digitsBitmap, &bigDigitsBitmap, &soundBitmap,
                             &fullScreenBitmap, &exitBitmap, &logoButtonBitmap})
@@ -99,17 +111,59 @@ void GameScreen::setUp()
     // cell order, each drawing its kind.
     const int specialX = rightColumnLeft + (rightColumnRight - BoardRules::blockWidth - rightColumnLeft) / 2;
     rules->createBlocks(SpecialBlock, specialX, specialBlockY, FirstCell);
+    if (kept)
+        resumeRound(*kept);
+}
+
+void GameScreen::makeTurn(int cx, int cy, bool counterClockwise)
+{
+    const bool wasMoving = rules->isMoving();
+    rules->makeMove(cx, cy, counterClockwise);
+    if (!wasMoving && rules->isMoving()) {
+        round.addTurn(cx, cy, counterClockwise);
+        keepRound();
+    }
+}
+
+void GameScreen::resumeRound(const RoundRecord& kept)
+{
+    replaying = true;
+    for (const RoundRecord::Turn& turn : kept.getTurns()) {
+        while (round.getTicks() < turn.tick && rules->isGameRunning())
+            update();
+        makeTurn(turn.x, turn.y, turn.counterClockwise);
+    }
+    while (round.getTicks() < kept.getTicks() && rules->isGameRunning())
+        update();
+    replaying = false;
+    paused = rules->isGameRunning();
+    keepRound();
+}
+
+void GameScreen::keepRound()
+{
+    if (replaying || !theApp || !theApp->instance || !theApp->instance->keepsRounds())
+        return;
+    theApp->instance->keepRound(rules->isGameRunning() ? round.format() : std::string());
 }
 
 void GameScreen::update()
 {
-    if (!rules->isGameRunning())
+    // The full-screen switch shows the mode even when the system left full screen by itself.
+    if (Widget* button = getChild(FullScreenButton); button && theApp) {
+        const int shown = theApp->fullScreen ? 2 : 0;
+        if (button->getFrame() / 2 * 2 != shown)
+            button->setFrame(shown + button->getFrame() % 2);
+    }
+    if (!rules->isGameRunning() || paused)
         return;
     rules->stepBoard();
     rules->updateBlocks();
     blinkSpecial();
     floatPointsPopup();
+    round.addTick();
     rules->spendTime(1);
+    keepRound();
 }
 
 NumberDisplay* GameScreen::display(int index) const { return static_cast<NumberDisplay*>(getChild(index)); }
@@ -144,7 +198,7 @@ SoundEffect* GameScreen::soundFor(BoardSound sound) const
 
 void GameScreen::playSound(BoardSound sound)
 {
-    if (!theApp || !theApp->hasSound)
+    if (!theApp || !theApp->hasSound || replaying)
         return;
     if (SoundEffect* effect = soundFor(sound))
         effect->play();

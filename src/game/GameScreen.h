@@ -4,6 +4,7 @@
 
 #include "game/BoardListener.h"
 #include "game/BoardRules.h"
+#include "game/RoundRecord.h"
 #include "media/AssetCatalogue.h"
 #include "media/Bitmap.h"
 #include "media/SoundEffect.h"
@@ -102,7 +103,16 @@ public:
     void pressButton(int index);
     void openPanel();
 
+    // A click on the field: the turn goes to the rules and, if they take it, into the record.
+    void makeTurn(int cx, int cy, bool counterClockwise);
+    // Plays a kept round's turns again, without a sound, then waits for a click or a key.
+    void resumeRound(const RoundRecord& kept);
+    // Hands the record to the platform where it keeps rounds; an empty one once the game is over.
+    void keepRound();
+
     BoardRules& getRules() { return *rules; }
+    const RoundRecord& getRound() const { return round; }
+    bool isPaused() const { return paused; }
     Widget* getPanel() const { return getChild(Panel); }
     int getHoverX() const { return hoverX; }
     int getHoverY() const { return hoverY; }
@@ -130,6 +140,9 @@ private:
     std::unique_ptr<SoundEffect> timeUpSound;
 
     std::unique_ptr<BoardRules> rules;
+    RoundRecord round;
+    bool replaying = false;  // a kept round's turns are being played again
+    bool paused = false;     // a resumed round waits for the player
     int hoverX = -1;
     int hoverY = -1;
 };

@@ -6,6 +6,14 @@
 #include "game/SquareList.h"
 #include "game/Block.h"
 
+namespace {
+
+constexpr const char* pausedFace = "Arial";
+constexpr int pausedFontHeight = 16;
+constexpr int screenBottom = 600;
+
+}  // namespace
+
 bool GameScreen::draw()
 {
     for (int i = Background; i <= SpecialBlock; ++i) {
@@ -33,6 +41,14 @@ bool GameScreen::draw()
     drawCursor();
     drawOutlines(rules->getSquareList(), rules->getSquareList().getCount(), 2, rules->getOutlineColour());
     drawOutlines(rules->getHintList(), rules->getHintList().getCount(), 1, hintColour);
+    if (paused) {
+        // Under the field: the round came back and waits for the player.
+        theApp->selectFont(pausedFace, pausedFontHeight, cursorColour);
+        theApp->drawText(BoardRules::fieldLeft, BoardRules::fieldTop + BoardRules::fieldPixelHeight,
+                         BoardRules::fieldLeft + BoardRules::fieldPixelWidth, screenBottom, 1,
+                         "Paused - click or touch to play on");
+        theApp->deleteFont();
+    }
     theApp->endDraw();
 
     for (int i : {static_cast<int>(PointsPopup), static_cast<int>(Panel)}) {

@@ -20,6 +20,11 @@ void GameScreen::handleEvent(int eventCode)
     }
     if (!rules->isGameRunning() || !theApp)
         return;
+    // A resumed round waits for a click or a key, which only wakes it.
+    if (paused && (eventCode == MousePressed || eventCode == KeyPressed)) {
+        paused = false;
+        return;
+    }
 
     // The group whose four block centres surround the pointer; the divisions truncate, so a
     // pointer less than half a cell inside the field is over no group.
@@ -40,9 +45,9 @@ void GameScreen::handleEvent(int eventCode)
     case MousePressed:
         pressButton(button);
         if (theApp->mouseButtons == 1)
-            rules->makeMove(hx, hy, true);
+            makeTurn(hx, hy, true);
         else if (theApp->mouseButtons == 2)
-            rules->makeMove(hx, hy, false);
+            makeTurn(hx, hy, false);
         return;
     case KeyPressed:
         if (theApp->keyCode == hintKey)

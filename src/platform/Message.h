@@ -4,17 +4,18 @@ namespace platform {
 
 // What the window tells the game, in the terms of the game's window procedure.
 enum class MessageKind {
-    Close,       // the player asked to close the window; handled by destroying it
-    Destroy,     // the window is being destroyed
-    Size,        // value: 1 when the window was minimised, 0 otherwise
-    KeyDown,     // value: virtual-key code (one per auto-repeat)
-    KeyUp,       // value: virtual-key code
-    Char,        // value: character code (32..126 printable, 8/9/13/27 control, >= 128 other)
-    MouseMove,   // x, y: pointer position on the 800x600 logical screen
-    ButtonDown,  // x, y as above; value: buttons held at this press (1 left, 2 right, 4 middle)
-    Quit,        // value: exit code; ends the message loop
-    EndSession,  // the program is ended at once, with no frame to come (a browser page going away):
-                 // store now what an orderly end would store; sent directly, never queued
+    Close,           // the player asked to close the window; handled by destroying it
+    Destroy,         // the window is being destroyed
+    Size,            // value: 1 when the window was minimised, 0 otherwise
+    KeyDown,         // value: virtual-key code (one per auto-repeat)
+    KeyUp,           // value: virtual-key code
+    Char,            // value: character code (32..126 printable, 8/9/13/27 control, >= 128 other)
+    MouseMove,       // x, y: pointer position on the 800x600 logical screen
+    ButtonDown,      // x, y as above; value: buttons held at this press (1 left, 2 right, 4 middle)
+    Quit,            // value: exit code; ends the message loop
+    EndSession,      // the program is ended at once, with no frame to come (a browser page going away):
+                     // store now what an orderly end would store; sent directly, never queued
+    FullScreenLeft,  // the system took the window out of full screen by itself (a browser's Escape)
 };
 
 struct Message {

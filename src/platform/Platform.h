@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/Display.h"
 #include "platform/Message.h"
@@ -71,6 +72,14 @@ public:
     virtual void showMessageBox(Window* owner, const char* caption, const char* text, MessageIcon icon) = 0;
     virtual bool openWebPage(Window* owner, const char* address) = 0;
     virtual bool showHelp(Window* owner, const char* helpFile) = 0;
+
+    // A round in progress, kept where the program may be ended without warning (a browser
+    // tab the system discards): the game hands over its record as it goes, an empty text
+    // once the round is over.  Systems that end programs only in order keep nothing.
+    virtual bool keepsRounds() { return false; }
+    virtual void keepRound(const std::string& /*record*/) {}
+    // The record kept by an earlier run whose round was not over; empty if none.
+    virtual std::string getKeptRound() { return {}; }
 
     // The folder that holds the running program; empty where the system cannot tell.
     virtual std::filesystem::path getProgramFolder() { return {}; }

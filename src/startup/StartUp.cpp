@@ -1,6 +1,7 @@
 #include "startup/StartUp.h"
 
 #include "app/Application.h"
+#include "game/RoundRecord.h"
 #include "ui/ScreenHost.h"
 
 int runGame(platform::Platform& platformInstance)
@@ -19,7 +20,11 @@ int runGame(platform::Platform& platformInstance)
         theApp = nullptr;
         return 1;
     }
-    rootWidget = new ScreenHost(nullptr, 0, 0);
+    auto* host = new ScreenHost(nullptr, 0, 0);
+    rootWidget = host;
+    // A round the last run left unfinished comes straight back, past the splash and the menu.
+    if (platformInstance.keepsRounds() && RoundRecord::parse(platformInstance.getKeptRound()))
+        host->setFrame(ScreenHost::GameScreenNumber);
     const int exitCode = theApp->run();
     delete rootWidget;
     rootWidget = nullptr;

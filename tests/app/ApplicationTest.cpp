@@ -220,6 +220,25 @@ TEST_F(FrameLoopTest, SwitchingToFullScreenAndBackRebuildsTheDisplayWithoutEndin
     EXPECT_EQ(app->run(), 0);
 }
 
+TEST_F(FrameLoopTest, LeavingFullScreenByTheSystemTurnsTheSwitchOffAsTheOptionsWould)
+{
+    // In a window the message changes nothing.
+    fake.sendToHandler({MessageKind::FullScreenLeft, 0, 0, 0});
+    EXPECT_FALSE(app->fullScreen);
+    EXPECT_EQ(fake.record.windowsDestroyed, 0);
+    ASSERT_TRUE(app->toggleFullScreen());
+    fake.sendToHandler({MessageKind::FullScreenLeft, 0, 0, 0});
+    EXPECT_FALSE(app->fullScreen);
+    EXPECT_FALSE(fake.record.lastWindowFullScreen);
+    EXPECT_EQ(root->creations, 2);
+    // Stored so at the end: the next start is windowed.
+    closeAfter(1);
+    EXPECT_EQ(app->run(), 0);
+    app.reset();
+    theApp = nullptr;
+    EXPECT_EQ(fake.settings["fullScreen"], std::vector<std::uint8_t>{0});
+}
+
 TEST_F(FrameLoopTest, APictureThatCannotBeReloadedAfterASwitchStillLetsTheWindowClose)
 {
     root->picturesMissing = true;

@@ -182,6 +182,12 @@ TEST_F(GameInputTest, ButtonsHighlightAndAct)
         EXPECT_EQ(window->getFrame(), full ? 2 : 0);
         EXPECT_TRUE(frame());
     }
+    // Full screen left by the system (a browser's Escape): the switch shows it at the next tick.
+    click(690, 480);
+    headless.send(platform::MessageKind::FullScreenLeft);
+    EXPECT_FALSE(app().fullScreen);
+    EXPECT_TRUE(frame());
+    EXPECT_EQ(window->getFrame(), 0);
 }
 
 TEST_F(GameInputTest, ExitEndsTheProgramWithoutThePanel)

@@ -85,6 +85,17 @@ public:
         record.messageBoxes.push_back(std::string(caption) + "|" + text);
     }
     bool openWebPage(platform::Window*, const char*) override { return true; }
+    // Rounds are kept only where `keepsRoundsHere` says so (a browser page).
+    bool keepsRounds() override { return keepsRoundsHere; }
+    void keepRound(const std::string& text) override
+    {
+        keptRound = text;
+        ++roundsKept;
+    }
+    std::string getKeptRound() override { return keptRound; }
+    bool keepsRoundsHere = false;
+    std::string keptRound;
+    int roundsKept = 0;
     bool showHelp(platform::Window*, const char*) override { return true; }
 
     void sendToHandler(const platform::Message& message)

@@ -90,6 +90,11 @@ bool AssetGenerator::run(OutputFolder& folder, std::string& error)
             iconImages.push_back({size, std::move(rgba)});
     }
     folder.write("kelvary.ico", IconFile::encode(iconImages));
+    // The browser's app icons.
+    for (int size : {192, 512})
+        folder.write("icons/kelvary-" + std::to_string(size) + ".png",
+                     PngFile::encode(size, size, 4, IconArt::icon(size).toRgba()));
+    folder.write("icons/kelvary-maskable-512.png", PngFile::encode(512, 512, 4, IconArt::maskable(512).toRgba()));
 
     // Pictures for the help pages.
     for (const HelpPicture& picture : HelpPictures::make())

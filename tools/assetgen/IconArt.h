@@ -6,5 +6,8 @@
 namespace IconArt {
 
 Canvas icon(int size);
+// The same group filling a square to its edges, for launchers that cut icons to their own
+// shape; everything that matters stays in the middle circle of 80 % of the width.
+Canvas maskable(int size);
 
 }  // namespace IconArt

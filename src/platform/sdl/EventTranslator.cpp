@@ -167,6 +167,11 @@ void EventTranslator::translate(const SDL_Event& event, std::uint32_t windowId, 
         case SDL_WINDOWEVENT_CLOSE: queue.push_back(Message{MessageKind::Close, 0, 0, 0}); break;
         case SDL_WINDOWEVENT_MINIMIZED: queue.push_back(Message{MessageKind::Size, 1, 0, 0}); break;
         case SDL_WINDOWEVENT_RESTORED: queue.push_back(Message{MessageKind::Size, 0, 0, 0}); break;
+        case SDL_WINDOWEVENT_HIDDEN:
+        case SDL_WINDOWEVENT_SHOWN:
+            if (hiddenPauses)
+                queue.push_back(Message{MessageKind::Size, event.window.event == SDL_WINDOWEVENT_HIDDEN ? 1 : 0, 0, 0});
+            break;
         case SDL_WINDOWEVENT_FOCUS_LOST: heldButtons = 0; break;  // releases elsewhere go unseen
         default: break;
         }

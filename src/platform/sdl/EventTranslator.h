@@ -21,7 +21,12 @@ public:
     // delivered with that code).
     static int virtualKey(const SDL_Keysym& key);
 
+    // A hidden window (a browser tab in the background, a locked phone) counts as minimised:
+    // the game pauses until it shows again.  Desktop windows keep to minimise and restore.
+    void pauseWhenHidden(bool pause) { hiddenPauses = pause; }
+
 private:
+    bool hiddenPauses = false;
     int heldButtons = 0;  // 1 left, 2 right, 4 middle: tracked from presses and releases
 };
 

@@ -1,5 +1,6 @@
 #include "platform/sdl/SdlDisplayDevice.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "platform/sdl/SdlWindow.h"
@@ -7,6 +8,37 @@
 namespace platform::sdl {
 
 namespace {
+
+#ifdef __EMSCRIPTEN__
+// Two surfaces of one size and format with the same bytes.
+bool samePixels(SDL_Surface& a, SDL_Surface& b)
+{
+    if (a.w != b.w || a.h != b.h || a.format->format != b.format->format || a.pitch != b.pitch)
+        return false;
+    if (SDL_LockSurface(&a) != 0)
+        return false;
+    if (SDL_LockSurface(&b) != 0) {
+        SDL_UnlockSurface(&a);
+        return false;
+    }
+    // Eight bytes at a time: the library's comparison goes byte by byte here.
+    const auto* left = static_cast<const std::uint8_t*>(a.pixels);
+    const auto* right = static_cast<const std::uint8_t*>(b.pixels);
+    const size_t size = static_cast<size_t>(a.pitch) * a.h;
+    size_t at = 0;
+    for (; at + 8 <= size; at += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, left + at, 8);
+        std::memcpy(&y, right + at, 8);
+        if (x != y)
+            break;
+    }
+    const bool same = at + 8 > size && std::memcmp(left + at, right + at, size - at) == 0;
+    SDL_UnlockSurface(&b);
+    SDL_UnlockSurface(&a);
+    return same;
+}
+#endif
 
 // The depth the desktop shows, counted as the game counts it (a 32-bit word per pixel is
 // 32 bits even when 8 of them are unused); 32 when the display cannot say.
@@ -179,9 +211,16 @@ bool SdlDisplayDevice::present()
 
     // The visible surface takes the finished frame, then the window shows it.
     SDL_Surface* frame = back->pixels();
+#ifdef __EMSCRIPTEN__
+    // In the browser every present copies the whole picture through the page's script: a
+    // frame like the one on show is left as it is, so an idle menu costs almost nothing.
+    if (shownOnce && samePixels(*frame, *primary->pixels()))
+        return true;
+#endif
     if (SDL_BlitSurface(frame, nullptr, primary->pixels(), nullptr) != 0)
         return false;
-    return renderer ? presentWithRenderer(frame) : presentToWindowSurface(frame);
+    shownOnce = renderer ? presentWithRenderer(frame) : presentToWindowSurface(frame);
+    return shownOnce;
 }
 
 bool SdlDisplayDevice::presentToWindowSurface(SDL_Surface* frame)

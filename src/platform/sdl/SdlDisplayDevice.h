@@ -57,6 +57,7 @@ private:
     int height;
     std::uint32_t pixelFormat;            // of the back, visible and off-screen surfaces
     std::unique_ptr<SdlSurface> primary;  // what the last present showed
+    bool shownOnce = false;               // a present reached the window
     std::unique_ptr<SdlSurface> back;
 };
 

@@ -1,4 +1,7 @@
 #include "platform/sdl/SdlSoundBuffer.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/sdl/web/WebPage.h"
+#endif
 
 #include <SDL.h>
 
@@ -140,6 +143,9 @@ bool SdlSoundBuffer::play(bool looping)
     mixedBytes = 0;
     Mix_UnregisterAllEffects(channel);
     Mix_RegisterEffect(channel, &SdlSoundBuffer::countMixedBytes, nullptr, this);
+#ifdef __EMSCRIPTEN__
+    web::wakeAudio();
+#endif
     return Mix_PlayChannel(channel, &chunk, looping ? -1 : 0) == channel;
 }
 

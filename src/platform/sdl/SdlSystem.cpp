@@ -11,6 +11,9 @@
 #include "platform/sdl/SdlDisplayDevice.h"
 #include "platform/sdl/SdlWindow.h"
 #ifdef __EMSCRIPTEN__
+#include <SDL_mixer.h>
+
+#include "platform/sdl/web/WebPage.h"
 #include "platform/sdl/web/WebSettings.h"
 #endif
 
@@ -73,6 +76,9 @@ SdlSystem::SdlSystem(const Options& o) : options(o)
     // otherwise put an OpenGL texture behind it, which costs far more where OpenGL is drawn
     // on the processor.  The presentation path decides when a renderer is worth it.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+#ifdef __EMSCRIPTEN__
+    translator.pauseWhenHidden(true);
+#endif
     started = SDL_InitSubSystem(subsystems) == 0;
     if (!started)
         std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
@@ -171,6 +177,10 @@ void SdlSystem::pollEvents()
     SDL_Event event;
     while (SDL_PollEvent(&event))
         translate(event);
+#ifdef __EMSCRIPTEN__
+    if (web::takeFullScreenLeft())
+        queue.push_back(Message{MessageKind::FullScreenLeft, 0, 0, 0});
+#endif
 }
 
 bool SdlSystem::peekMessage()
@@ -206,6 +216,26 @@ void SdlSystem::waitMessage(int timeoutMs)
 {
     if (peekMessage())
         return;
+#ifdef __EMSCRIPTEN__
+    // SDL's wait polls every millisecond here, each poll a pause and resume of the whole
+    // program: the page sleeps the whole time instead and takes what arrived when it wakes,
+    // so it wakes only for the frames.  A paused game looks again every so often.
+    constexpr int pausedLookMs = 250;
+    // A second of silence lets the browser's audio rest; the next sound wakes it.
+    constexpr Uint32 silenceBeforeRestMs = 1000;
+    if (Mix_Playing(-1) > 0)
+        lastSoundTime = SDL_GetTicks();
+    else if (SDL_GetTicks() - lastSoundTime >= silenceBeforeRestMs)
+        web::restAudio();
+    if (timeoutMs < 0) {
+        do
+            web::sleepFor(pausedLookMs);
+        while (!peekMessage());
+    } else {
+        web::sleepFor(timeoutMs);
+    }
+    return;
+#endif
     if (!started) {
         if (timeoutMs > 0)
             SDL_Delay(static_cast<Uint32>(timeoutMs));
@@ -284,6 +314,33 @@ std::filesystem::path SdlSystem::getProgramFolder()
     std::filesystem::path result = std::filesystem::path(folder).parent_path();
     SDL_free(folder);
     return result;
+}
+
+bool SdlSystem::keepsRounds()
+{
+#ifdef __EMSCRIPTEN__
+    // The player's page, which the browser may discard; the headless driver keeps none.
+    return options.settingsFolder.empty();
+#else
+    return false;
+#endif
+}
+
+void SdlSystem::keepRound([[maybe_unused]] const std::string& record)
+{
+#ifdef __EMSCRIPTEN__
+    if (keepsRounds())
+        web::storeKeptRound(record);
+#endif
+}
+
+std::string SdlSystem::getKeptRound()
+{
+#ifdef __EMSCRIPTEN__
+    if (keepsRounds())
+        return web::readKeptRound();
+#endif
+    return {};
 }
 
 bool SdlSystem::showHelp(Window*, const char* helpFile)

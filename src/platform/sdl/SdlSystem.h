@@ -46,6 +46,9 @@ public:
     bool openWebPage(Window* owner, const char* address) override;
     bool showHelp(Window* owner, const char* helpFile) override;
     std::filesystem::path getProgramFolder() override;
+    bool keepsRounds() override;
+    void keepRound(const std::string& record) override;
+    std::string getKeptRound() override;
 
     // Test and driver hooks (see SdlPlatform.h).
     void post(const Message& message) { queue.push_back(message); }
@@ -68,6 +71,7 @@ private:
     SdlWindow* currentWindow = nullptr;  // maps pointer positions onto the picture
     bool interruptSave = false;
     std::string openedAddress;
+    std::uint32_t lastSoundTime = 0;                        // the browser's: when a sound last played
     std::shared_ptr<int> alive = std::make_shared<int>(0);  // windows hold a weak reference
 };
 

@@ -4,6 +4,9 @@
 
 #include "platform/sdl/Presentation.h"
 #include "platform/sdl/SdlDisplayDevice.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/sdl/web/WebPage.h"
+#endif
 
 namespace platform::sdl {
 
@@ -49,7 +52,15 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const WindowSettings& settings, Des
     int x = SDL_WINDOWPOS_UNDEFINED, y = SDL_WINDOWPOS_UNDEFINED;
     int scale = 1, width = settings.clientWidth, height = settings.clientHeight;
     SDL_Rect desktop;
-    if (settings.fullScreen) {
+#ifdef __EMSCRIPTEN__
+    // The page alone sizes the canvas, which keeps the picture's size: full screen is the
+    // page's, which scales the canvas to the whole screen, aspect kept.
+    web::showFullScreen(settings.fullScreen);
+    const bool coverDesktop = false;
+#else
+    const bool coverDesktop = settings.fullScreen;
+#endif
+    if (coverDesktop) {
         // Full screen covers the desktop without changing its mode.  The window is made the
         // desktop's size in the first place: without a window manager nobody else resizes it.
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -69,7 +80,7 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const WindowSettings& settings, Des
     }
     // Choosing the path may ask a copy of the program about OpenGL, which can take seconds:
     // asked before the window exists, no window sits there unresponsive meanwhile.
-    const PresentationPath path = choosePresentationPath(settings.fullScreen || scale != 1);
+    const PresentationPath path = choosePresentationPath(coverDesktop || scale != 1);
     SDL_Window* handle = SDL_CreateWindow(settings.title ? settings.title : "", x, y, width, height, flags);
     if (!handle)
         return nullptr;
@@ -80,7 +91,7 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const WindowSettings& settings, Des
         SDL_FreeSurface(icon);
     }
     SDL_StartTextInput();
-    std::unique_ptr<SdlWindow> window(new SdlWindow(handle, settings.fullScreen, scale, path, std::move(onDestroy)));
+    std::unique_ptr<SdlWindow> window(new SdlWindow(handle, coverDesktop, scale, path, std::move(onDestroy)));
     SDL_GetWindowSize(handle, &width, &height);
     window->showPicture(pictureRect(width, height, settings.clientWidth, settings.clientHeight), settings.clientWidth,
                         settings.clientHeight);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "SdlTestSupport.h"
+#include "platform/sdl/EventTranslator.h"
 #include "platform/sdl/SdlWindow.h"
 
 namespace platform::sdl::test {
@@ -144,6 +145,32 @@ TEST_F(MessageTest, WindowEventsAndTerminationBecomeTheWindowsMessages)
         ASSERT_NE(current.sa_handler, SIG_DFL);
         std::raise(signalNumber);
         EXPECT_EQ(queued(), "X0") << signalNumber;
+    }
+}
+
+TEST(EventTranslatorTest, AHiddenWindowPausesLikeAMinimisedOneOnlyWhereAskedFor)
+{
+    auto windowEvent = [](Uint8 what, std::uint32_t windowId) {
+        SDL_Event e{};
+        e.type = SDL_WINDOWEVENT;
+        e.window.windowID = windowId;
+        e.window.event = what;
+        return e;
+    };
+    for (const bool browser : {false, true}) {
+        EventTranslator translator;
+        translator.pauseWhenHidden(browser);
+        std::deque<Message> queue;
+        for (Uint8 what : {SDL_WINDOWEVENT_HIDDEN, SDL_WINDOWEVENT_SHOWN})
+            translator.translate(windowEvent(what, 7), 7, queue);
+        translator.translate(windowEvent(SDL_WINDOWEVENT_HIDDEN, 8), 7, queue);  // another window
+        ASSERT_EQ(queue.size(), browser ? 2u : 0u) << browser;
+        if (browser) {
+            EXPECT_EQ(queue[0].kind, MessageKind::Size);
+            EXPECT_EQ(queue[0].value, 1);
+            EXPECT_EQ(queue[1].kind, MessageKind::Size);
+            EXPECT_EQ(queue[1].value, 0);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "SdlTestSupport.h"
+#include "platform/sdl/BrowserSettingsText.h"
 #include "platform/sdl/SettingsFile.h"
 
 namespace platform::sdl::test {
@@ -128,6 +129,37 @@ TEST_F(SettingsTest, AStoreThatCannotBeUsedGivesNoKeyAndMissingFoldersAreMade)
     EXPECT_FALSE(createSdlPlatform(Options{0, folder.file("plain")})->openSettings("a", "b"));
     EXPECT_TRUE(createSdlPlatform(Options{0, folder.file("new/deeper")})->openSettings("a", "b"));
     EXPECT_FALSE(SettingsFile::save(folder.file("no-such-folder/settings.txt"), "text"));
+}
+
+TEST(BrowserSettingsTest, TheKeysItemIsReadWholeAndEarlierItemsOnlyWithTheirOwnValue)
+{
+    const std::string path = "Software\\harrowdine\\harrowdine Kelvary";
+    auto names = [](const std::vector<SettingsValue>& values) {
+        std::string text;
+        for (const auto& value : values)
+            text += value.name + "=" + std::to_string(value.data.empty() ? -1 : value.data[0]) + " ";
+        return text;
+    };
+    // The whole key as the desktop's file holds it; a damaged line counts as missing.
+    const std::string whole =
+        SettingsFile::format(path, {{"hasSound", ValueType::Bytes, {0}}, {"fullScreen", ValueType::Bytes, {1}}});
+    EXPECT_EQ(names(BrowserSettingsText::values(path, "K" + whole)), "hasSound=0 fullScreen=1 ");
+    EXPECT_EQ(names(BrowserSettingsText::values(path, "K" + whole + "\"score0\"=dword:zz\n")),
+              "hasSound=0 fullScreen=1 ");
+    // Another key's text (even one of the same length), or text that is no key at all, is an
+    // empty key.
+    EXPECT_EQ(
+        names(BrowserSettingsText::values(path, "K" + SettingsFile::format("Software\\harrowdine\\harrowdine Kelvarx",
+                                                                           {{"hasSound", ValueType::Bytes, {0}}}))),
+        "");
+    EXPECT_EQ(names(BrowserSettingsText::values(path, "K\"hasSound\"=hex:00\n")), "");
+    // Earlier versions: one item per value; an item holding another value's line is foreign.
+    EXPECT_EQ(names(BrowserSettingsText::values(
+                  path, "VhasSound\t\"hasSound\"=hex:00\nfullScreen\t\"hasSound\"=hex:01\nname0\tgarbage\n")),
+              "hasSound=0 ");
+    // Storage blocked, or nothing stored.
+    EXPECT_EQ(names(BrowserSettingsText::values(path, "N")), "");
+    EXPECT_EQ(names(BrowserSettingsText::values(path, "")), "");
 }
 
 }  // namespace

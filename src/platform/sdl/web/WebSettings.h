@@ -9,10 +9,12 @@
 
 namespace platform::sdl {
 
-// One storage item per value, named by the key path and the value's name
-// ("Software\harrowdine\harrowdine Kelvary\hasSound") and holding the value's line of the
-// settings text.  Without storage (blocked, or private browsing that refuses it) the key
-// starts empty and keeps nothing.
+// One storage item named by the key path ("Software\harrowdine\harrowdine Kelvary") holds
+// the whole key as the desktop's settings file does, replaced in one step, so the high-score
+// table is never half written.  Earlier versions kept one item per value
+// ("...\hasSound" holding its line); those are read while the key's item does not exist yet
+// and dropped once it does.  Without storage (blocked, private browsing, or full) the key
+// starts empty and keeps nothing, and the game plays on.
 std::unique_ptr<SettingsKey> openBrowserSettings(const std::string& keyPath);
 
 }  // namespace platform::sdl
