@@ -1,6 +1,7 @@
 #include "startup/StartUp.h"
 
 #include "app/Application.h"
+#include "startup/GameScreens.h"
 #include "ui/ScreenHost.h"
 
 int runGame(platform::Platform& platformInstance)
@@ -19,7 +20,7 @@ int runGame(platform::Platform& platformInstance)
         theApp = nullptr;
         return 1;
     }
-    rootWidget = new ScreenHost(nullptr, 0, 0);
+    rootWidget = new ScreenHost(nullptr, 0, 0, makeGameScreen);
     const int exitCode = theApp->run();
     delete rootWidget;
     rootWidget = nullptr;
