@@ -69,10 +69,11 @@ Application::~Application()
 
 void Application::storeSwitches()
 {
-    // The switches are saved only on an orderly end: a start that failed or a run that ended
-    // through the paint-error box keeps the stored ones, so that a full-screen switch that
-    // broke the display is not made permanent.
-    if (!initialised || paintFailed)
+    // The switches are saved only on an orderly end: a start that failed, a run that ended
+    // through the paint-error box or a display switch that failed (the box is yet to come)
+    // keeps the stored ones, so that a full-screen switch that broke the display is not made
+    // permanent.
+    if (!initialised || paintFailed || switchingMode)
         return;
     openSettings();
     const unsigned char storedFullScreen = fullScreen ? 1 : 0;

@@ -1,5 +1,6 @@
 // The settings store: one key of the current user, opened around each group of reads or writes.
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 #include "app/Application.h"
@@ -35,6 +36,20 @@ void Application::readDword(const char* name, std::uint32_t* value, int size)
         return;
     if (!settingsKey || !settingsKey->query(name)) {
         writeDword(name, value, size);
+        return;
+    }
+    if (settingsKey->typeOf(name) == platform::ValueType::Text) {
+        // A number written as text ("windowScale"="2") means that number; any other text
+        // leaves the default in place, and the value stays as the player wrote it.
+        char text[32] = {};
+        if (!settingsKey->read(name, text, sizeof text))
+            return;  // longer than any number
+        text[sizeof text - 1] = '\0';
+        std::uint32_t number = 0;
+        const char* end = text + std::strlen(text);
+        const auto [stop, error] = std::from_chars(text, end, number);
+        if (error == std::errc{} && stop == end && stop != text)
+            *value = number;
         return;
     }
     settingsKey->read(name, value, byteCount(std::min(size, 4)));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 
@@ -17,6 +18,8 @@ public:
     virtual ~SettingsKey() = default;
     // True if the value exists.
     virtual bool query(const char* name) = 0;
+    // The type the value was stored with; nothing if it is missing.
+    virtual std::optional<ValueType> typeOf(const char* name) = 0;
     // Copies the value's bytes into `data`; the stored type is not compared.  False if the
     // value is missing, or if it is longer than `size`: then only its first `size` bytes are
     // copied.

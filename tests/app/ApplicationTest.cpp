@@ -308,17 +308,28 @@ TEST(Switches, TheFirstRunStoresTheDefaultsAndTheLastRunItsChoices)
 TEST(Switches, ASessionEndedAtOnceStoresTheChoicesWhileTheGameStillRuns)
 {
     // A browser page going away gives the game no orderly end: the switches are stored as it
-    // is told, unless the display broke (the paint-error box), as at an orderly end.
-    for (const bool paintFailed : {false, true}) {
-        SCOPED_TRACE(paintFailed);
+    // is told, unless the display broke (the paint-error box, or a switch that failed and
+    // whose box is yet to come), as at an orderly end.
+    enum Broken {
+        Nothing,
+        PaintFailed,
+        SwitchFailed
+    };
+    for (const Broken broken : {Nothing, PaintFailed, SwitchFailed}) {
+        SCOPED_TRACE(broken);
         FakePlatform fake;
         auto app = makeApp(fake);
         app->hasSound = false;
-        app->fullScreen = true;
-        app->paintFailed = paintFailed;
+        app->paintFailed = broken == PaintFailed;
+        if (broken == SwitchFailed) {
+            fake.faults.displayDevice = true;
+            ASSERT_FALSE(app->toggleFullScreen());
+        } else {
+            app->fullScreen = true;
+        }
         app->windowProcedure(platform::Message{MessageKind::EndSession, 0, 0, 0});
-        EXPECT_EQ(fake.settings["hasSound"], byte(paintFailed ? 1 : 0));
-        EXPECT_EQ(fake.settings["fullScreen"], byte(paintFailed ? 0 : 1));
+        EXPECT_EQ(fake.settings["hasSound"], byte(broken == Nothing ? 0 : 1));
+        EXPECT_EQ(fake.settings["fullScreen"], byte(broken == Nothing ? 1 : 0));
     }
 }
 

@@ -48,6 +48,23 @@ TEST(BoardMovement, ClicksDuringAnAnimationOrOffTheGridAreRefusedFreeOfCharge)
     EXPECT_EQ(board.rules.getTimeLeft(), timeLeft);
 }
 
+TEST(BoardMovement, ATurnSlidesBlocksLeftAsFastAsRight)
+{
+    TestBoard board;
+    board.setKinds(squareInRowsThreeAndFour);
+    board.rules.makeMove(6, 3, true);
+    board.tick();
+    // Mid-turn, two of the group's blocks are on their way across: one left, one right, each
+    // the same distance short of its cell.
+    std::vector<int> shortBy;
+    for (auto [cx, cy] : {std::pair{6, 3}, {7, 3}, {6, 4}, {7, 4}})
+        if (const int dx = at(board.rules.getCell(cx, cy)).x - rest(cx, cy).x)
+            shortBy.push_back(dx);
+    ASSERT_EQ(shortBy.size(), 2u);
+    EXPECT_EQ(shortBy[0], -shortBy[1]);
+    EXPECT_LT(std::abs(shortBy[0]), BoardRules::cellX(1) - BoardRules::cellX(0));
+}
+
 TEST(BoardMovement, NewBlocksWaitAboveTheFieldAndFallWithTheColumn)
 {
     TestBoard board;

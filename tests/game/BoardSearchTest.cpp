@@ -38,6 +38,7 @@ TEST(BoardSearch, FindsEachSquareOnceWithItsAreaTerm)
         {"upright", 1, 2, 4, "......../......../......../..22..../..22..../......../......../........"},
         {"turned", 1, 4, 4, "......../...2..../..2.2.../...2..../......../......../......../........"},
         {"3x3", 6, 4 * 2 + 3 + 4, 9, "......../..222.../..222.../..222.../......../......../......../........"},
+        {"seven", 7, 4 * 2 + 3 + 4 + 2, 13, "......../..222.../..222.../..222.../......../.....33./.....33./........"},
         {"quiet", 0, 0, 0, "......../......../......../......../......../......../......../........"},
     };
     for (const Case& c : cases) {
@@ -53,6 +54,9 @@ TEST(BoardSearch, FindsEachSquareOnceWithItsAreaTerm)
         // Before a move's scan: chain 1, combo 1, so the points are the area term.
         EXPECT_EQ(board.rules.getChain(), c.squares > 0 ? 6 : 0);
         EXPECT_EQ(board.rules.getTimeLeft(), 1000 + 25 * c.area);
+        // Seven squares or more in one scan ring out; fewer play the chain's sound.
+        const auto sound = c.squares >= 7 ? BoardSound::BigClear : BoardSound::LongChain;
+        EXPECT_EQ(board.listener.sounds, c.squares ? std::vector{sound} : std::vector<BoardSound>{});
     }
 
     TestBoard turned;

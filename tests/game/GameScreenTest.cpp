@@ -105,6 +105,12 @@ TEST_F(GameInputTest, PointerFramesTheGroupWhoseCentresSurroundIt)
         EXPECT_EQ(game().getHoverX(), hx);
         EXPECT_EQ(game().getHoverY(), hy);
     }
+    // Right of the last group the field looks as with the pointer off it: no frame.
+    ASSERT_TRUE(drawOnly());
+    const auto rightOfLastGroup = region(400, 100, 800, 560);
+    move(180, 160);
+    ASSERT_TRUE(drawOnly());
+    EXPECT_EQ(region(400, 100, 800, 560), rightOfLastGroup);
 
     // A click beside the groups turns nothing and costs nothing; nor do both buttons or the middle
     // one on a group.
@@ -247,6 +253,20 @@ TEST_F(GamePlayTest, AClearingShowsOutlinesAndARisingPopupOverTheSquare)
     EXPECT_EQ(colourAt(220, 250), outline);
     EXPECT_EQ(colourAt(190, 160), outline);
     screenshot("game-clearing");
+    // The popup's digits are drawn through their colour key: round the strokes the field
+    // shows as before, with no black box.
+    const auto withPopup = region(150, 185, 350, 205);
+    popup().setAlpha(0);
+    ASSERT_TRUE(drawOnly());
+    const auto beneath = region(150, 185, 350, 205);
+    popup().setAlpha(Widget::opaqueAlpha);
+    int changed = 0, black = 0;
+    for (size_t i = 0; i < beneath.size(); ++i) {
+        changed += withPopup[i] != beneath[i];
+        black += withPopup[i] != beneath[i] && withPopup[i] == 0;
+    }
+    EXPECT_GT(changed, 0);
+    EXPECT_EQ(black, 0);
 
     ASSERT_TRUE(frame());
     EXPECT_EQ(popup().getY(), 180);

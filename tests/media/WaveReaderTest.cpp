@@ -104,6 +104,18 @@ TEST_F(WaveReading, TruncatedDataReadsOnlyWhatIsThere)
     EXPECT_EQ(reader.readData(data.data(), 1000), 0u);
 }
 
+TEST_F(WaveReading, ADataChunkWhoseHeaderEndsTheFormIsFoundEmpty)
+{
+    WaveFileParts parts;
+    const std::string file = write("silent.wav", buildWaveFile(parts));
+    WaveReader reader;
+    ASSERT_TRUE(reader.open(file.c_str()));
+    ASSERT_TRUE(reader.readHeader());
+    EXPECT_EQ(reader.dataSize, 0u);
+    std::uint8_t data[4] = {};
+    EXPECT_EQ(reader.readData(data, 4), 0u);
+}
+
 TEST_F(WaveReading, LyingSizesNeverReadPastTheFile)
 {
     WaveFileParts parts;

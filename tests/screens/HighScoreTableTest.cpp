@@ -27,6 +27,8 @@ TEST_F(HighScoreTableTest, InsertionPlacesTheResultBelowEqualScoresAndDropsTheTe
         HighScoreTable().reset();
         HighScoreTable::insert(c.name, c.score);
         EXPECT_EQ(storedTable(), defaultsWith(c.place, c.name + (" " + std::to_string(c.score))));
+        // The tenth drops out rather than moving to an eleventh place.
+        EXPECT_EQ(storedText(app(), "name10") + std::to_string(storedNumber(app(), "score10")), "0");
     }
 }
 

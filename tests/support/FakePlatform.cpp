@@ -128,6 +128,11 @@ class FakeSettings : public platform::SettingsKey {
 public:
     explicit FakeSettings(std::map<std::string, std::vector<std::uint8_t>>& store) : values(store) {}
     bool query(const char* name) override { return values.count(name) != 0; }
+    // The fake keeps bytes only.
+    std::optional<platform::ValueType> typeOf(const char* name) override
+    {
+        return query(name) ? std::optional(platform::ValueType::Bytes) : std::nullopt;
+    }
     bool read(const char* name, void* data, std::uint32_t size) override
     {
         auto found = values.find(name);

@@ -65,7 +65,13 @@ public:
     {
         record.waits.push_back(timeoutMs);
         now += static_cast<std::uint32_t>(timeoutMs < 0 ? 1000 : timeoutMs);  // waiting is where time passes
+        // A game that never ends (a close ignored, say) ends the test's run after ten minutes
+        // of this clock, with a code no game gives.
+        if (now >= runLimitMs && !quitPosted)
+            postQuitMessage(runLimitExitCode);
     }
+    static constexpr std::uint32_t runLimitMs = 600000;
+    static constexpr int runLimitExitCode = 99;
     void postQuitMessage(int exitCode) override
     {
         quitPosted = true;

@@ -5,8 +5,7 @@
 namespace {
 
 struct Log {
-    std::vector<std::string> built;
-    std::vector<std::string> deleted;
+    std::vector<std::string> screens;         // "+N" built, "-N" deleted, in order
     std::vector<std::pair<int, int>> events;  // (screen, event)
 };
 
@@ -14,9 +13,9 @@ class TestScreen : public Widget {
 public:
     TestScreen(ScreenHost& host, int screen, Log& record) : Widget(&host, 0, 0, nullptr), number(screen), log(record)
     {
-        log.built.push_back(std::to_string(number));
+        log.screens.push_back("+" + std::to_string(number));
     }
-    ~TestScreen() override { log.deleted.push_back(std::to_string(number)); }
+    ~TestScreen() override { log.screens.push_back("-" + std::to_string(number)); }
     void handleEvent(int eventCode) override
     {
         log.events.emplace_back(number, eventCode);
@@ -43,18 +42,17 @@ TEST(ScreenHost, SwitchesSplashMenuGameMenuAndOnlyOnARealChange)
 {
     Log log;
     ScreenHost host(nullptr, 0, 0, factoryFor(log));
-    EXPECT_EQ(log.built, (std::vector<std::string>{"0"}));
+    EXPECT_EQ(log.screens, (std::vector<std::string>{"+0"}));
 
     host.nextFrame();                // splash -> menu
     host.handleEvent(MousePressed);  // the menu asks for the game
     EXPECT_EQ(host.getFrame(), 2);
     host.nextFrame();  // nothing follows the game
     host.setFrame(2);
-    EXPECT_EQ(log.built, (std::vector<std::string>{"0", "1", "2"}));
     host.setFrame(1);  // game -> a fresh menu
     host.setFrame(0);  // the splash never comes back
-    EXPECT_EQ(log.built, (std::vector<std::string>{"0", "1", "2", "1"}));
-    EXPECT_EQ(log.deleted, (std::vector<std::string>{"0", "1", "2"}));
+    // Each screen, with its pictures and sounds, is gone before the next is built.
+    EXPECT_EQ(log.screens, (std::vector<std::string>{"+0", "-0", "+1", "-1", "+2", "-2", "+1"}));
     EXPECT_EQ(host.getFrame(), 0);
 }
 

@@ -66,6 +66,14 @@ TEST(Widget, ANewPositionIsPushedDownToTheChildren)
     root.setPosition(100, 200);
     EXPECT_EQ(root.getChild(0)->getOriginX(), 100);
     EXPECT_EQ(root.getChild(0)->getOriginY(), 200);
+    // Along one axis at a time, by each way of moving.
+    root.moveX(5);
+    root.moveY(-7);
+    root.moveBy(0, 2);
+    root.setPosition(90, 195);
+    root.moveBy(3, 0);
+    EXPECT_EQ(root.getChild(0)->getOriginX() * 1000 + root.getChild(0)->getOriginY(), 93195);
+    EXPECT_EQ(root.getX() * 1000 + root.getY(), 93195);
 }
 
 // Counts its updates; one that replaces itself does so in its parent's first slot during its update,

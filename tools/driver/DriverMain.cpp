@@ -7,8 +7,9 @@
 // Script events for frame F arrive after frame F-1 is presented and before frame F is drawn.
 // The run ends after N frames (the window is closed, so the settings are stored) or when the
 // game ends by itself.  Exit status: 0 on a clean end, the game's own code otherwise, 2 for a
-// bad command line or script.  With --interrupt-last-save 1 the settings save at the end stops
-// after writing its temporary file, as if the process were killed before the rename.
+// bad command line or script, 3 for a game still running 100 frames after its window closed.
+// With --interrupt-last-save 1 the settings save at the end stops after writing its temporary
+// file, as if the process were killed before the rename.
 // The game's data is looked up as the program does it (beside the driver, then in the
 // installed data folder); files named on the command line are taken from where it started.
 
@@ -30,6 +31,8 @@
 #include "startup/StartUp.h"
 
 namespace {
+
+constexpr int closeGraceFrames = 100;
 
 struct DriverOptions {
     long long seed = 1;
@@ -177,6 +180,12 @@ int main(int argc, char** argv)
                 std::cout.flush();
             }
             if (frame + 1 >= options.frames) {
+                // A game that goes on long after its window was closed would never end the run.
+                if (frame + 1 >= options.frames + closeGraceFrames) {
+                    std::cout.flush();
+                    std::cerr << "kelvary-driver: the game did not end after its window was closed\n";
+                    std::_Exit(3);
+                }
                 if (options.interruptLastSave)
                     platform::sdl::interruptNextSettingsSave(driver.real());
                 driver.post(close);

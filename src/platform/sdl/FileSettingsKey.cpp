@@ -77,6 +77,12 @@ SettingsValue* FileSettingsKey::find(const char* name)
 
 bool FileSettingsKey::query(const char* name) { return find(name) != nullptr; }
 
+std::optional<ValueType> FileSettingsKey::typeOf(const char* name)
+{
+    const SettingsValue* value = find(name);
+    return value ? std::optional(value->type) : std::nullopt;
+}
+
 bool FileSettingsKey::read(const char* name, void* data, std::uint32_t size)
 {
     const SettingsValue* value = find(name);

@@ -30,6 +30,7 @@ public:
     ~FileSettingsKey() override;
 
     bool query(const char* name) override;
+    std::optional<ValueType> typeOf(const char* name) override;
     bool read(const char* name, void* data, std::uint32_t size) override;
     bool write(const char* name, ValueType type, const void* data, std::uint32_t size) override;
 

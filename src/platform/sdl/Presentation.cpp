@@ -74,6 +74,7 @@ struct ProbeAnswerer {
 // be used here or the copy does not answer in time.
 std::string askOpenGlRenderer()
 {
+    SDL_LogInfo(SDL_LOG_CATEGORY_APPLICATION, "Asking a copy of the game which OpenGL renderer draws here");
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0)
         return {};

@@ -70,7 +70,7 @@ std::unique_ptr<SdlDisplayDevice> SdlDisplayDevice::create(SdlWindow& window, in
     if (SdlSurface::formatForDepth(depth) == SDL_PIXELFORMAT_UNKNOWN)
         return nullptr;
 
-    PresentationPath path = choosePresentationPath(window.isFullScreen() || window.getScale() != 1);
+    PresentationPath path = window.getPath();
     SDL_Renderer* renderer = nullptr;
     if (path == PresentationPath::WindowSurface) {
         if (!SDL_GetWindowSurface(window.handle()))
@@ -190,6 +190,10 @@ bool SdlDisplayDevice::presentToWindowSurface(SDL_Surface* frame)
     SDL_Surface* shown = SDL_GetWindowSurface(window->handle());
     if (!shown)
         return false;
+    // A window shrunk to nothing (some systems do that to a minimised one first) shows
+    // nothing, which is no failure: the picture returns with the window's size.
+    if (shown->w <= 0 || shown->h <= 0)
+        return true;
     SDL_Rect place = placePicture(shown->w, shown->h);
     if (place.w <= 0 || place.h <= 0)
         return false;
@@ -229,6 +233,8 @@ bool SdlDisplayDevice::presentWithRenderer(SDL_Surface* frame)
     int windowWidth = 0, windowHeight = 0;
     SDL_GetWindowSize(window->handle(), &windowWidth, &windowHeight);
     const SDL_Rect place = placePicture(windowWidth, windowHeight);
+    if (place.w <= 0 || place.h <= 0)
+        return true;  // a window shrunk to nothing shows nothing, as on the surface path
     void* texels = nullptr;
     int texturePitch = 0;
     if (SDL_LockTexture(texture, nullptr, &texels, &texturePitch) != 0)

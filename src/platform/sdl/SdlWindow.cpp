@@ -32,6 +32,14 @@ int floorDivide(long long value, long long divisor)
     return static_cast<int>(quotient * divisor > value ? quotient - 1 : quotient);
 }
 
+// The picture's pixel under the centre of the window's pixel `offset` pixels into a picture
+// shown `shownSize` wide: the scaled picture is sampled at pixel centres, so a window pixel
+// shows the picture pixel its centre falls in, and a click there must land on that one too.
+int pictureCoordinate(int offset, int shownSize, int pictureSize)
+{
+    return floorDivide((2LL * offset + 1) * pictureSize, 2LL * shownSize);
+}
+
 }  // namespace
 
 std::unique_ptr<SdlWindow> SdlWindow::create(const WindowSettings& settings, DestroyNotice onDestroy)
@@ -52,11 +60,16 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const WindowSettings& settings, Des
             height = desktop.h;
         }
     } else {
-        scale = settings.windowScale >= 1 ? std::min(settings.windowScale, largestScale)
-                                          : automaticScale(settings.clientWidth, settings.clientHeight);
+        // A multiple asked in the settings is kept where the desktop holds it; a larger one
+        // would put the lower buttons out of reach, so the largest that fits is taken instead.
+        const int fitting = automaticScale(settings.clientWidth, settings.clientHeight);
+        scale = settings.windowScale >= 1 ? std::min(settings.windowScale, fitting) : fitting;
         width *= scale;
         height *= scale;
     }
+    // Choosing the path may ask a copy of the program about OpenGL, which can take seconds:
+    // asked before the window exists, no window sits there unresponsive meanwhile.
+    const PresentationPath path = choosePresentationPath(settings.fullScreen || scale != 1);
     SDL_Window* handle = SDL_CreateWindow(settings.title ? settings.title : "", x, y, width, height, flags);
     if (!handle)
         return nullptr;
@@ -67,18 +80,19 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const WindowSettings& settings, Des
         SDL_FreeSurface(icon);
     }
     SDL_StartTextInput();
-    std::unique_ptr<SdlWindow> window(new SdlWindow(handle, settings.fullScreen, scale, std::move(onDestroy)));
+    std::unique_ptr<SdlWindow> window(new SdlWindow(handle, settings.fullScreen, scale, path, std::move(onDestroy)));
     SDL_GetWindowSize(handle, &width, &height);
     window->showPicture(pictureRect(width, height, settings.clientWidth, settings.clientHeight), settings.clientWidth,
                         settings.clientHeight);
     return window;
 }
 
-SdlWindow::SdlWindow(SDL_Window* handle, bool full, int multiple, DestroyNotice onDestroy)
+SdlWindow::SdlWindow(SDL_Window* handle, bool full, int multiple, PresentationPath chosen, DestroyNotice onDestroy)
     : window(handle),
       windowId(SDL_GetWindowID(handle)),
       fullScreen(full),
       scale(multiple),
+      path(chosen),
       destroyNotice(std::move(onDestroy))
 {}
 
@@ -99,8 +113,8 @@ void SdlWindow::toPicture(int& x, int& y) const
 {
     if (picture.isEmpty() || pictureWidth <= 0 || pictureHeight <= 0)
         return;
-    x = floorDivide(static_cast<long long>(x - picture.left) * pictureWidth, picture.width());
-    y = floorDivide(static_cast<long long>(y - picture.top) * pictureHeight, picture.height());
+    x = pictureCoordinate(x - picture.left, picture.width(), pictureWidth);
+    y = pictureCoordinate(y - picture.top, picture.height(), pictureHeight);
 }
 
 SdlWindow::~SdlWindow()

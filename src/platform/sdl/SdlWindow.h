@@ -9,6 +9,7 @@
 #include "platform/Display.h"
 #include "platform/Geometry.h"
 #include "platform/Platform.h"
+#include "platform/sdl/Presentation.h"
 
 namespace platform::sdl {
 
@@ -33,6 +34,8 @@ public:
     // a scaled window grows by its multiple.
     void fitToClient(int width, int height) override;
     int getScale() const { return scale; }
+    // How its display device is to present, chosen before the window showed.
+    PresentationPath getPath() const { return path; }
 
     // Where the display device shows a picture of width x height in the window: pointer
     // positions are mapped back through it onto that picture.
@@ -52,12 +55,13 @@ public:
     }
 
 private:
-    SdlWindow(SDL_Window* handle, bool fullScreen, int scale, DestroyNotice onDestroy);
+    SdlWindow(SDL_Window* handle, bool fullScreen, int scale, PresentationPath path, DestroyNotice onDestroy);
 
     SDL_Window* window;
     std::uint32_t windowId;
     bool fullScreen;
     int scale;  // of a window; 1 in full screen, where the picture fits the screen instead
+    PresentationPath path;
     Rect picture;
     int pictureWidth = 0;
     int pictureHeight = 0;

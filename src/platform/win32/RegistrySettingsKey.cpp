@@ -26,6 +26,16 @@ bool RegistrySettingsKey::query(const char* name)
     return name && RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+std::optional<ValueType> RegistrySettingsKey::typeOf(const char* name)
+{
+    DWORD type = 0;
+    if (!name || RegQueryValueExA(key, name, nullptr, &type, nullptr, nullptr) != ERROR_SUCCESS)
+        return std::nullopt;
+    if (type == REG_SZ || type == REG_EXPAND_SZ)
+        return ValueType::Text;
+    return type == REG_DWORD ? ValueType::Number : ValueType::Bytes;
+}
+
 bool RegistrySettingsKey::read(const char* name, void* data, std::uint32_t size)
 {
     if (!name || !data)

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <ctime>
+#include <string>
 
 #include "platform/win32/DirectDrawDevice.h"
 #include "platform/win32/DirectSoundDevice.h"
@@ -18,6 +19,21 @@ HWND handleOf(Window* window)
 {
     auto* own = dynamic_cast<Win32Window*>(window);
     return own ? own->handle() : nullptr;
+}
+
+// The game's texts are UTF-8; shown through the wide functions, a folder's name keeps every
+// letter whatever the system's code page.  Bytes that are no UTF-8 show as replacement marks.
+std::wstring wideText(const char* text)
+{
+    if (!text || !*text)
+        return {};
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    if (length <= 1)
+        return {};
+    std::wstring result(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, result.data(), length);
+    result.resize(static_cast<size_t>(length - 1));
+    return result;
 }
 
 // HtmlHelpA's shape and its command that opens the table of contents.
@@ -140,7 +156,7 @@ std::int64_t Win32System::getSecondsOfDay() { return static_cast<std::int64_t>(s
 void Win32System::showMessageBox(Window* owner, const char* caption, const char* text, MessageIcon icon)
 {
     const UINT style = MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION);
-    MessageBoxA(handleOf(owner), text ? text : "", caption ? caption : "", style);
+    MessageBoxW(handleOf(owner), wideText(text).c_str(), wideText(caption).c_str(), style);
 }
 
 bool Win32System::openWebPage(Window* owner, const char* address)

@@ -10,16 +10,19 @@
 namespace platform::sdl::test {
 namespace {
 
-TEST(GameStartTest, TheWindowTakesTheStoredMultipleClampedAndTheStoredValueStays)
+TEST(GameStartTest, TheWindowTakesTheStoredMultipleAsFarAsItFitsAndTheStoredValueStays)
 {
-    // The dummy desktop (1024x768) holds only the 1:1 window, so 0 gives that.
+    // The dummy desktop (1024x768) holds only the 1:1 window, whatever is asked.  A number
+    // written as text counts as that number; other text as the default.
     const struct {
         const char* stored;  // the value in the store before the first run, or none
-        int width;
+        int asked;
         const char* afterwards;
-    } cases[] = {{nullptr, 800, "dword:00000000"},
-                 {"dword:00000009", 3200, "dword:00000009"},
-                 {"dword:ffffffff", 3200, "dword:ffffffff"}};
+    } cases[] = {{nullptr, 0, "dword:00000000"},
+                 {"dword:00000009", 4, "dword:00000009"},
+                 {"dword:ffffffff", 4, "dword:ffffffff"},
+                 {"\"2\"", 2, "\"2\""},
+                 {"\"two\"", 0, "\"two\""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored ? c.stored : "none");
         TempFolder store;
@@ -29,9 +32,10 @@ TEST(GameStartTest, TheWindowTakesTheStoredMultipleClampedAndTheStoredValueStays
         for (int run = 0; run < 2; ++run) {
             HeadlessApp game(32, store.path());
             ASSERT_TRUE(game.app().initialised);
+            EXPECT_EQ(game.app().windowScale, c.asked);
             int w = 0, h = 0;
             SDL_GetWindowSize(dynamic_cast<SdlWindow&>(*game.app().window).handle(), &w, &h);
-            EXPECT_EQ(w * 10000 + h, c.width * 10000 + c.width * 3 / 4) << "run " << run;
+            EXPECT_EQ(w * 10000 + h, 8000600) << "run " << run;
         }
         EXPECT_NE(readTextFile(store.file("settings.txt")).find(std::string("\"windowScale\"=") + c.afterwards),
                   std::string::npos);

@@ -41,6 +41,94 @@ Message pressAt(Display& display, int x, int y, Uint32 type = SDL_MOUSEBUTTONDOW
 
 PresentationPath pathOf(Display& display) { return dynamic_cast<SdlDisplayDevice&>(*display.device).getPath(); }
 
+// An X server of its own on a free display, with no window manager; it keeps its screen in
+// a file (XWD), so what it shows can be read back.
+struct XvfbScreen {
+    // The shell prints its own number, which Xvfb takes over, then Xvfb the display's number.
+    XvfbScreen(int width, int height)
+    {
+        const std::string command = "echo $$; exec Xvfb -displayfd 1 -screen 0 " + std::to_string(width) + "x" +
+                                    std::to_string(height) + "x24 -fbdir '" + folder.path().string() + "' 2>/dev/null";
+        output = popen(command.c_str(), "r");
+        char line[32];
+        if (output && std::fgets(line, sizeof line, output))
+            server = std::atoi(line);
+        if (server > 0 && std::fgets(line, sizeof line, output) && line[0] >= '0' && line[0] <= '9')
+            display = ":" + std::to_string(std::atoi(line));
+    }
+    ~XvfbScreen()
+    {
+        if (server > 0)
+            kill(server, SIGTERM);
+        if (output)
+            pclose(output);
+    }
+
+    // The colour 0xRRGGBB at a point of the screen (32-bit pixels after the XWD header).
+    std::uint32_t pixel(int x, int y) const
+    {
+        const std::string file = readTextFile((folder.path() / "Xvfb_screen0").string());
+        auto word = [&file](size_t at, bool bigEndian) {
+            std::uint32_t value = 0;
+            for (size_t i = 0; i < 4 && at + 4 <= file.size(); ++i)
+                value = value << 8 | static_cast<unsigned char>(file[at + (bigEndian ? i : 3 - i)]);
+            return value;
+        };
+        const size_t at = word(0, true) + word(19 * 4, true) * 12 + y * size_t{word(12 * 4, true)} + x * size_t{4};
+        return word(11 * 4, true) == 32 ? word(at, false) & 0xFFFFFF : 0xDEADBEEF;
+    }
+
+    TempFolder folder;
+    FILE* output = nullptr;
+    pid_t server = 0;
+    std::string display;
+};
+
+// The game on an X server of its own of the given size, without a window manager.
+struct OnXvfb {
+    OnXvfb(int width, int height) : screen(width, height), where("DISPLAY", screen.display.c_str()) {}
+    bool ready() const { return !screen.display.empty(); }
+    XvfbScreen screen;
+    ScopedVariable driver{"SDL_VIDEODRIVER", "x11"};
+    ScopedVariable where;
+    ScopedVariable forcing{"KELVARY_PRESENT", nullptr};
+};
+
+// The question whether OpenGL draws in software can take seconds: it is asked before the
+// window exists, so no window sits unresponsive meanwhile.
+TEST(PresentationTest, TheOpenGlQuestionIsAskedBeforeAnyWindowShows)
+{
+    OnXvfb desktop(1024, 768);
+    if (!desktop.ready())
+        GTEST_SKIP() << "no Xvfb here";
+    struct Seen {
+        bool asked = false;
+        int windowsThen = 0;
+    } seen;
+    SDL_LogOutputFunction previous = nullptr;
+    void* previousData = nullptr;
+    SDL_LogGetOutputFunction(&previous, &previousData);
+    SDL_LogSetOutputFunction(
+        [](void* data, int, SDL_LogPriority, const char* text) {
+            auto& record = *static_cast<Seen*>(data);
+            if (std::string(text).rfind("Asking a copy of the game", 0) != 0)
+                return;
+            record.asked = true;
+            for (Uint32 id = 1; id < 1000; ++id)
+                record.windowsThen += SDL_GetWindowFromID(id) != nullptr;
+        },
+        &seen);
+    {
+        Display display(32, true);
+        EXPECT_TRUE(display.ready());
+    }
+    SDL_LogSetOutputFunction(previous, previousData);
+    // Each test runs in a process of its own (and this one first in a run of them all),
+    // where this is the first window to ask.
+    EXPECT_TRUE(seen.asked);
+    EXPECT_EQ(seen.windowsThen, 0);
+}
+
 TEST(PresentationTest, EachWindowTakesItsPathShowsThePictureAndMapsThePointerOntoIt)
 {
     // The dummy desktop is 1024x768 and has no graphics card.
@@ -56,15 +144,15 @@ TEST(PresentationTest, EachWindowTakesItsPathShowsThePictureAndMapsThePointerOnt
         Uint32 pointer = SDL_MOUSEBUTTONDOWN;
     } cases[] = {
         {"1:1 window", 24, false, 1, nullptr, PresentationPath::WindowSurface, 800, 600, 799, 0, 799, 0},
-        {"double window", 24, false, 2, nullptr, PresentationPath::SoftwareRenderer, 1600, 1200, 801, 401, 400, 200,
-         SDL_MOUSEMOTION},
+        {"double window asked, but only 1:1 fits", 24, false, 2, nullptr, PresentationPath::WindowSurface, 800, 600,
+         401, 201, 401, 201, SDL_MOUSEMOTION},
         {"full screen", 16, true, 1, nullptr, PresentationPath::SoftwareRenderer, 1024, 768, 512, 384, 400, 300,
          SDL_MOUSEMOTION},
         {"forced surface, full screen", 32, true, 1, "surface", PresentationPath::WindowSurface, 1024, 768, 1023, 767,
          799, 599},
         {"forced software, 1:1", 16, false, 1, "software", PresentationPath::SoftwareRenderer, 800, 600, 5, 7, 5, 7},
-        {"forced accelerated: none here", 32, false, 2, "accelerated", PresentationPath::SoftwareRenderer, 1600, 1200,
-         1599, 1199, 799, 599},
+        {"forced accelerated: none here", 32, false, 1, "accelerated", PresentationPath::SoftwareRenderer, 800, 600,
+         799, 599, 799, 599},
         {"unknown forcing", 16, false, 1, "fastest", PresentationPath::WindowSurface, 800, 600, 0, 599, 0, 599},
     };
     for (const auto& c : cases) {
@@ -117,6 +205,21 @@ TEST(PresentationTest, NothingIsShownFromSurfacesLostOrBeingWrittenNorAfterTheWi
     EXPECT_TRUE(picture->fill(Rect{0, 0, 10, 10}, 1));
 }
 
+TEST(PresentationTest, AWindowShrunkToNothingShowsNothingAndGoesOn)
+{
+    // Some systems shrink a minimised window's surface to 0x0 before anything else.
+    Display display(32);
+    ASSERT_TRUE(display.ready());
+    SDL_Surface* shown = SDL_GetWindowSurface(dynamic_cast<SdlWindow&>(*display.window).handle());
+    ASSERT_NE(shown, nullptr);
+    const int w = shown->w, h = shown->h;
+    shown->w = shown->h = 0;
+    EXPECT_TRUE(display.device->present());
+    shown->w = w;
+    shown->h = h;
+    EXPECT_TRUE(display.device->present());
+}
+
 // The picture's place in a window of another shape: centred between bars beside it or above
 // and below it (where pointer positions then lie outside the picture).
 TEST(PresentationTest, ThePictureKeepsItsShapeCentredInAnyWindow)
@@ -138,49 +241,6 @@ TEST(PresentationTest, OpenGlDriversThatRasteriseOnTheProcessorAreKnownByName)
              "AMD Radeon RX 6600 (navi23, LLVM 15.0.6, DRM 3.49)", "", nullptr})
         EXPECT_FALSE(isSoftwareRasteriser(name)) << (name ? name : "null");
 }
-
-// An X server of its own on a free display, with no window manager; it keeps its screen in
-// a file (XWD), so what it shows can be read back.
-struct XvfbScreen {
-    // The shell prints its own number, which Xvfb takes over, then Xvfb the display's number.
-    XvfbScreen(int width, int height)
-    {
-        const std::string command = "echo $$; exec Xvfb -displayfd 1 -screen 0 " + std::to_string(width) + "x" +
-                                    std::to_string(height) + "x24 -fbdir '" + folder.path().string() + "' 2>/dev/null";
-        output = popen(command.c_str(), "r");
-        char line[32];
-        if (output && std::fgets(line, sizeof line, output))
-            server = std::atoi(line);
-        if (server > 0 && std::fgets(line, sizeof line, output) && line[0] >= '0' && line[0] <= '9')
-            display = ":" + std::to_string(std::atoi(line));
-    }
-    ~XvfbScreen()
-    {
-        if (server > 0)
-            kill(server, SIGTERM);
-        if (output)
-            pclose(output);
-    }
-
-    // The colour 0xRRGGBB at a point of the screen (32-bit pixels after the XWD header).
-    std::uint32_t pixel(int x, int y) const
-    {
-        const std::string file = readTextFile((folder.path() / "Xvfb_screen0").string());
-        auto word = [&file](size_t at, bool bigEndian) {
-            std::uint32_t value = 0;
-            for (size_t i = 0; i < 4 && at + 4 <= file.size(); ++i)
-                value = value << 8 | static_cast<unsigned char>(file[at + (bigEndian ? i : 3 - i)]);
-            return value;
-        };
-        const size_t at = word(0, true) + word(19 * 4, true) * 12 + y * size_t{word(12 * 4, true)} + x * size_t{4};
-        return word(11 * 4, true) == 32 ? word(at, false) & 0xFFFFFF : 0xDEADBEEF;
-    }
-
-    TempFolder folder;
-    FILE* output = nullptr;
-    pid_t server = 0;
-    std::string display;
-};
 
 TEST(PresentationTest, FullScreenWithoutAWindowManagerCoversTheScreenWithBarsAboveAndBelow)
 {
@@ -220,6 +280,65 @@ TEST(PresentationTest, FullScreenWithoutAWindowManagerCoversTheScreenWithBarsAbo
     for (const auto& p : presses) {
         const Message m = pressAt(display, p.x, p.y);
         EXPECT_EQ(m.x * 1000 + m.y, p.pictureX * 1000 + p.pictureY) << p.x << "," << p.y;
+    }
+}
+
+TEST(PresentationTest, AWindowTakesTheLargestMultipleTheDesktopHoldsButNeverMoreThanAsked)
+{
+    OnXvfb desktop(2400, 1800);
+    if (!desktop.ready())
+        GTEST_SKIP() << "no Xvfb here";
+    for (auto [asked, width] : {std::pair{4, 2400}, {2, 1600}, {1, 800}, {0, 2400}}) {
+        SCOPED_TRACE(asked);
+        Display display(24, false, asked);
+        ASSERT_TRUE(display.ready());
+        int w = 0, h = 0;
+        SDL_GetWindowSize(dynamic_cast<SdlWindow&>(*display.window).handle(), &w, &h);
+        EXPECT_EQ(w * 10000 + h, width * 10000 + width * 3 / 4);
+        if (asked != 2)
+            continue;
+        EXPECT_EQ(pathOf(display), PresentationPath::SoftwareRenderer);
+        for (auto [x, y, pictureX, pictureY] : {std::tuple{801, 401, 400, 200}, {1599, 1199, 799, 599}}) {
+            const Message m = pressAt(display, x, y);
+            EXPECT_EQ(m.x * 1000 + m.y, pictureX * 1000 + pictureY) << x << "," << y;
+        }
+    }
+}
+
+// On a 16:9 desktop (bars left and right) and one a little wider still, every screen pixel
+// maps to the picture pixel drawn there, so a click on a button's first or last visible
+// column or row lands on the button; the bars map outside the picture.
+TEST(PresentationTest, FullScreenMapsEveryScreenPixelOntoThePicturePixelShownThere)
+{
+    for (auto [width, height] : {std::pair{1366, 768}, {1920, 1080}}) {
+        SCOPED_TRACE(width);
+        OnXvfb desktop(width, height);
+        if (!desktop.ready())
+            GTEST_SKIP() << "no Xvfb here";
+        Display display(32, true);
+        ASSERT_TRUE(display.ready());
+        SDL_Window* window = dynamic_cast<SdlWindow&>(*display.window).handle();
+        Surface& back = *display.device->getBackSurface();
+        for (const bool columns : {true, false}) {
+            // Each column (or row) of the picture in a colour of its own; the bars are black.
+            for (int i = 0; i < (columns ? 800 : 600); ++i)
+                back.fill(columns ? Rect{i, 0, i + 1, 600} : Rect{0, i, 800, i + 1}, 0x800000 | i);
+            ASSERT_TRUE(display.device->present());
+            const int across = columns ? width : height;
+            int mismatches = 0;
+            for (int at = 0; at < across; ++at) {
+                const int x = columns ? at : width / 2, y = columns ? height / 2 : at;
+                const std::uint32_t shown = windowPixel(window, x, y);
+                const Message m = pressAt(display, x, y, at % 2 ? SDL_MOUSEMOTION : SDL_MOUSEBUTTONDOWN);
+                const int mapped = columns ? m.x : m.y;
+                const bool inPicture = mapped >= 0 && mapped < (columns ? 800 : 600);
+                const std::uint32_t expected = inPicture ? (0x800000u | static_cast<unsigned>(mapped)) : 0u;
+                if (shown != expected && ++mismatches <= 3)
+                    ADD_FAILURE() << (columns ? "column " : "row ") << at << " shows " << std::hex << shown
+                                  << " but maps to " << std::dec << mapped;
+            }
+            EXPECT_EQ(mismatches, 0);
+        }
     }
 }
 

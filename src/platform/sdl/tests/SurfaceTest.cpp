@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "SdlTestSupport.h"
+#include "platform/Clipping.h"
 
 namespace platform::sdl::test {
 namespace {
@@ -41,6 +42,8 @@ TEST_P(SurfaceTest, NewSurfacesAreZeroedFillsAreCutAndLockedSurfacesAreBusy)
     EXPECT_EQ(pixelAt(*s, 0, 7), raw(0xFF0000));
     EXPECT_EQ(pixelAt(*s, 3, 6), 0u);
     EXPECT_EQ(pixelAt(*s, 0, 5), 0u);
+    const Rect cut = clipToSurface(Rect{-5, 6, 3, 20}, 10, 8);  // what every layer fills
+    EXPECT_EQ((std::vector<int>{cut.left, cut.top, cut.right, cut.bottom}), (std::vector<int>{0, 6, 3, 8}));
 
     // A locked surface is busy.  (Where a lock points is read by every picture the game draws.)
     LockedPixels part, again;
@@ -50,7 +53,7 @@ TEST_P(SurfaceTest, NewSurfacesAreZeroedFillsAreCutAndLockedSurfacesAreBusy)
     EXPECT_FALSE(s->blit(*make(2, 2), Rect{0, 0, 2, 2}, 0, 0, false));
     EXPECT_TRUE(s->unlock());
     EXPECT_FALSE(s->unlock());
-    for (Rect bad : {Rect{8, 0, 11, 1}, Rect{-1, 0, 1, 1}, Rect{3, 3, 3, 4}})
+    for (Rect bad : {Rect{8, 0, 11, 1}, Rect{-1, 0, 1, 1}, Rect{3, 3, 3, 4}, Rect{0, 7, 1, 9}, Rect{0, -1, 1, 1}})
         EXPECT_FALSE(s->lock(bad, again));
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <thread>
 
 #include "Win32TestSupport.h"
 
@@ -119,4 +120,51 @@ TEST(Win32Messages, MinimisingIsReportedAndWaitingEndsWithTheTimeOrAMessage)
     windowed.system->waitMessage(5000);
     EXPECT_LT(windowed.system->getMilliseconds() - again, 1000u) << "a waiting message ends the wait";
     windowed.system->endTimerPeriod();
+}
+
+// The data folder's box names folders in UTF-8; a name with letters outside the code page
+// (here German, Greek and Cyrillic) is shown as written.
+TEST(Win32Messages, BoxesShowEveryLetterOfTheirText)
+{
+    auto system = platform::win32::createWin32Platform();
+    const DWORD shower = GetCurrentThreadId();
+    std::wstring shown;
+    std::thread watcher([shower, &shown] {
+        for (int attempt = 0; attempt < 400 && shown.empty(); ++attempt) {
+            Sleep(50);
+            HWND box = nullptr;
+            EnumThreadWindows(
+                shower,
+                [](HWND window, LPARAM found) -> BOOL {
+                    wchar_t name[16] = {};
+                    if (GetClassNameW(window, name, 16) == 0 || std::wstring(name) != L"#32770")
+                        return TRUE;
+                    *reinterpret_cast<HWND*>(found) = window;
+                    return FALSE;
+                },
+                reinterpret_cast<LPARAM>(&box));
+            if (!box)
+                continue;
+            // The caption, then the text of every control in the box.
+            std::wstring texts(256, L'\0');
+            texts.resize(static_cast<size_t>(GetWindowTextW(box, texts.data(), 256)));
+            EnumChildWindows(
+                box,
+                [](HWND child, LPARAM all) -> BOOL {
+                    std::wstring text(1024, L'\0');
+                    text.resize(static_cast<size_t>(GetWindowTextW(child, text.data(), 1024)));
+                    *reinterpret_cast<std::wstring*>(all) += L"|" + text;
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&texts));
+            shown = texts;
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+    });
+    system->showMessageBox(nullptr, "Cannot Find Game Data",
+                           "Looked in:\nC:\\Spiele\\L\xC3\xA4ufer \xCE\xA9 \xD0\x98\xD0\xB3\xD1\x80\xD0\xB0",
+                           platform::MessageIcon::Error);
+    watcher.join();
+    EXPECT_EQ(shown.rfind(L"Cannot Find Game Data|", 0), 0u);
+    EXPECT_NE(shown.find(L"|Looked in:\nC:\\Spiele\\L\u00E4ufer \u03A9 \u0418\u0433\u0440\u0430"), std::wstring::npos);
 }
