@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "platform/Display.h"
 #include "platform/Surface.h"
+#include "startup/GameScreens.h"
 #include "support/HeadlessApp.h"
 #include "ui/ScreenHost.h"
 
@@ -31,7 +32,7 @@ BENCHMARK(FrameFloor_BackSurfaceCopy)->Arg(16)->Arg(32)->ArgName("bits")->Unit(b
 void SplashFrameBlending(benchmark::State& state)
 {
     HeadlessApp headless(static_cast<int>(state.range(0)));
-    auto* host = new ScreenHost(nullptr, 0, 0);
+    auto* host = new ScreenHost(nullptr, 0, 0, makeGameScreen);
     rootWidget = host;
     Widget* splash = host->getChild(0);
     if (!splash) {

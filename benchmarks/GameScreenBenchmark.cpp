@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "game/GameScreen.h"
 #include "platform/Message.h"
+#include "startup/GameScreens.h"
 #include "support/HeadlessApp.h"
 #include "ui/ScreenHost.h"
 
@@ -13,7 +14,7 @@ namespace {
 void gameScreenFrame(benchmark::State& state)
 {
     HeadlessApp headless(static_cast<int>(state.range(0)));
-    auto* host = new ScreenHost(nullptr, 0, 0);
+    auto* host = new ScreenHost(nullptr, 0, 0, makeGameScreen);
     rootWidget = host;
     host->setFrame(ScreenHost::GameScreenNumber);
     auto* game = dynamic_cast<GameScreen*>(host->getChild(0));

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/Application.h"
+#include "startup/GameScreens.h"
 #include "support/HeadlessApp.h"
 #include "ui/ScreenHost.h"
 
@@ -14,7 +15,7 @@ void StartToFirstSplashFrame(benchmark::State& state)
 {
     for (auto _ : state) {
         HeadlessApp headless(static_cast<int>(state.range(0)));
-        rootWidget = new ScreenHost(nullptr, 0, 0);
+        rootWidget = new ScreenHost(nullptr, 0, 0, makeGameScreen);
         benchmark::DoNotOptimize(rootWidget->draw());
         benchmark::DoNotOptimize(headless.app().present());
         state.PauseTiming();
@@ -29,7 +30,7 @@ BENCHMARK(StartToFirstSplashFrame)->Arg(16)->Arg(32)->Unit(benchmark::kMilliseco
 void MenuFrame(benchmark::State& state)
 {
     HeadlessApp headless(static_cast<int>(state.range(0)));
-    auto* host = new ScreenHost(nullptr, 0, 0);
+    auto* host = new ScreenHost(nullptr, 0, 0, makeGameScreen);
     rootWidget = host;
     host->setFrame(ScreenHost::MainMenuNumber);
     const int box = static_cast<int>(state.range(1));

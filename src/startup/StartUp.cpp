@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "game/RoundRecord.h"
+#include "startup/GameScreens.h"
 #include "ui/ScreenHost.h"
 
 int runGame(platform::Platform& platformInstance)
@@ -20,7 +21,7 @@ int runGame(platform::Platform& platformInstance)
         theApp = nullptr;
         return 1;
     }
-    auto* host = new ScreenHost(nullptr, 0, 0);
+    auto* host = new ScreenHost(nullptr, 0, 0, makeGameScreen);
     rootWidget = host;
     // A round the last run left unfinished comes straight back, past the splash and the menu.
     if (platformInstance.keepsRounds() && RoundRecord::parse(platformInstance.getKeptRound()))

@@ -19,17 +19,13 @@ public:
     // Builds the screen of a number in the host's slot (null if it cannot be built).
     using ScreenFactory = std::function<std::unique_ptr<Widget>(ScreenHost& host, int screen)>;
 
-    // The game's host, building the game's own screens (defined with them, at start-up).
-    ScreenHost(Widget* parent, int x, int y);
-    // A host whose screens come from `factory` (tests build their own screens).
+    // A host whose screens come from `factory`: the game's own (start-up's `makeGameScreen`)
+    // or a test's.
     ScreenHost(Widget* parent, int x, int y, ScreenFactory factory);
 
     void onFrameChanged() override;
     void handleEvent(int eventCode) override;
     virtual void setUp();
-
-    // The game's own screens; built above every screen, with start-up.
-    static std::unique_ptr<Widget> makeGameScreen(ScreenHost& host, int screen);
 
 private:
     ScreenFactory screenFactory;

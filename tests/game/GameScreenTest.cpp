@@ -13,6 +13,7 @@
 #include "game/Block.h"
 #include "platform/sdl/SdlPlatform.h"
 #include "screens/GameOverPanel.h"
+#include "startup/GameScreens.h"
 #include "support/FakePlatform.h"
 #include "support/ScreenTest.h"
 #include "ui/NumberDisplay.h"
@@ -32,7 +33,7 @@ protected:
     // time of day.
     GameScreen& startGame()
     {
-        rootWidget = hostWidget = new ScreenHost(nullptr, 0, 0);
+        rootWidget = hostWidget = new ScreenHost(nullptr, 0, 0, makeGameScreen);
         // The game deals from the time of day: a platform double's clock reads `seconds` while it is built.
         FakePlatform clock;
         clock.secondsOfDay = 12345;

@@ -8,6 +8,7 @@
 #include "game/Block.h"
 #include "game/GameScreen.h"
 #include "game/RoundRecord.h"
+#include "startup/GameScreens.h"
 #include "support/FakePlatform.h"
 #include "support/ScreenTest.h"
 #include "ui/ScreenHost.h"
@@ -34,7 +35,7 @@ protected:
     GameScreen& openGame()
     {
         delete rootWidget;
-        auto* host = new ScreenHost(nullptr, 0, 0);
+        auto* host = new ScreenHost(nullptr, 0, 0, makeGameScreen);
         rootWidget = host;
         host->setFrame(ScreenHost::GameScreenNumber);
         return *dynamic_cast<GameScreen*>(host->getChild(0));

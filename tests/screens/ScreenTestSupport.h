@@ -11,6 +11,7 @@
 
 #include "screens/HighScoreTable.h"
 #include "screens/MainMenu.h"
+#include "startup/GameScreens.h"
 #include "support/ScreenTest.h"
 #include "ui/ScreenHost.h"
 
@@ -69,7 +70,7 @@ protected:
     {
         delete rootWidget;
         rootWidget = new ScreenHost(nullptr, 0, 0, [=](ScreenHost& owner, int screen) -> std::unique_ptr<Widget> {
-            return screen == standInScreen ? standIn(owner) : ScreenHost::makeGameScreen(owner, screen);
+            return screen == standInScreen ? standIn(owner) : makeGameScreen(owner, screen);
         });
         return host();
     }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "support/HeadlessApp.h"
@@ -40,18 +41,23 @@ DriverRun runProgram(const std::string& commandLine)
     return run;
 }
 
+unsigned long long hashBytes(const unsigned char* bytes, size_t count)
+{
+    unsigned long long hash = 0xCBF29CE484222325ULL;
+    for (size_t i = 0; i < count; ++i) {
+        hash ^= bytes[i];
+        hash *= 0x100000001B3ULL;
+    }
+    return hash;
+}
+
 unsigned long long hashFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return 0;
-    unsigned long long hash = 0xCBF29CE484222325ULL;
-    char c;
-    while (in.get(c)) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 0x100000001B3ULL;
-    }
-    return hash;
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return hashBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
 }
 
 std::string readTextFile(const std::string& path)

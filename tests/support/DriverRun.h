@@ -3,6 +3,7 @@
 // Runs a program of the output folder (the headless driver, usually) as a separate process
 // and collects what it writes.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,8 @@ struct DriverRun {
 // `commandLine` is run by the shell from the current folder (the output folder in ctest).
 DriverRun runProgram(const std::string& commandLine);
 
-// 64-bit FNV-1a of a file's bytes; 0 if it cannot be read.
+// 64-bit FNV-1a of some bytes, and of a file's bytes (0 if it cannot be read).
+unsigned long long hashBytes(const unsigned char* bytes, size_t count);
 unsigned long long hashFile(const std::string& path);
 
 // The whole of a text file; empty if it cannot be read.

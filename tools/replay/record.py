@@ -5,16 +5,19 @@
   tools/replay/record.py BUILD_BIN_DIR OUT_DIR --rehash [NAME...]   (the look changed, not the play)
 
 Each replay is a script of input (NAME.script, whose first line holds the driver's options)
-and its expected results (NAME.expected: the state lines asked for and the FNV-1a 64 hash of
-each screenshot's PNG bytes).  The game is played by a simple player that reads the field
+and its expected results (NAME.expected: the state lines asked for and, for each screenshot,
+the FNV-1a 64 hash of its decoded pixels as red, green, blue bytes, rows top first; the PNG
+file is only there for looking at, so another encoder's bytes for the same picture pass).  The game is played by a simple player that reads the field
 from the state line and turns the group that makes the most squares, preferring squares of
 the special block's colour.  Read every .expected file before committing it.
 """
 import json
 import os
+import struct
 import subprocess
 import sys
 import tempfile
+import zlib
 
 GRID = 8
 FIELD_LEFT, FIELD_TOP, STEP = 160, 100, 60
@@ -27,6 +30,54 @@ def fnv1a64(data):
         h ^= b
         h = (h * 0x100000001B3) & 0xFFFFFFFFFFFFFFFF
     return "%016x" % h
+
+
+def png_rgb(path):
+    """The pixels of an 8-bit RGB or RGBA PNG without interlacing (what the driver writes) as
+    red, green, blue bytes, rows top first."""
+    with open(path, "rb") as f:
+        data = f.read()
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        sys.exit(path + ": not a PNG file")
+    at, idat, header = 8, b"", None
+    while at + 8 <= len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        body = data[at + 8:at + 8 + length]
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            idat += body
+        elif kind == b"IEND":
+            break
+        at += 12 + length
+    width, height, depth, colour, _, _, interlace = header
+    if depth != 8 or colour not in (2, 6) or interlace:
+        sys.exit("%s: depth %d, colour type %d, interlace %d: not a screenshot" % (path, depth, colour, interlace))
+    bpp = 3 if colour == 2 else 4
+    raw = zlib.decompress(idat)
+    stride = width * bpp
+    rows, previous = [], bytearray(stride)
+    for y in range(height):
+        kind = raw[y * (stride + 1)]
+        line = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            left = line[i - bpp] if i >= bpp else 0
+            up = previous[i]
+            upper_left = previous[i - bpp] if i >= bpp else 0
+            if kind == 1:
+                line[i] = (line[i] + left) & 255
+            elif kind == 2:
+                line[i] = (line[i] + up) & 255
+            elif kind == 3:
+                line[i] = (line[i] + (left + up) // 2) & 255
+            elif kind == 4:
+                p = left + up - upper_left
+                pa, pb, pc = abs(p - left), abs(p - up), abs(p - upper_left)
+                predictor = left if pa <= pb and pa <= pc else (up if pb <= pc else upper_left)
+                line[i] = (line[i] + predictor) & 255
+        rows.append(bytes(line) if bpp == 3 else bytes(b for i, b in enumerate(line) if i % 4 != 3))
+        previous = line
+    return b"".join(rows)
 
 
 class Driver:
@@ -197,8 +248,7 @@ def record(bin_dir, out_dir, name):
         result = driver.run(lines, frames, options[4:] + shot_options)
         expected = [json.dumps(s, separators=(",", ":")) for s in result]
         for f in shots:
-            with open("%s/%d.png" % (shot_dir, f), "rb") as png:
-                expected.append("shot %d %s" % (f, fnv1a64(png.read())))
+            expected.append("shot %d %s" % (f, fnv1a64(png_rgb("%s/%d.png" % (shot_dir, f)))))
     with open(os.path.join(out_dir, name + ".script"), "w") as f:
         f.write("# driver: " + " ".join(options) + " " + " ".join("--shot %d" % s for s in shots) + "\n")
         f.write("\n".join(lines) + "\n")
@@ -228,8 +278,7 @@ def rehash(bin_dir, out_dir, name):
             sys.exit(name + ": the state lines changed; record it anew and read it")
         hashes = []
         for frame in shots:
-            with open("%s/%s.png" % (shot_dir, frame), "rb") as png:
-                hashes.append("shot %s %s" % (frame, fnv1a64(png.read())))
+            hashes.append("shot %s %s" % (frame, fnv1a64(png_rgb("%s/%s.png" % (shot_dir, frame)))))
     with open(os.path.join(out_dir, name + ".expected"), "w") as f:
         f.write("\n".join(stored + hashes) + "\n")
 

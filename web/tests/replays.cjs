@@ -1,7 +1,7 @@
 // Every recorded replay played twice, by the native headless driver and by the page's test mode
 // in headless Chromium, with a state line for every frame: both must give the same lines, frame
 // for frame, those of the recorded frames must be the recorded ones, and every screenshot must
-// have the same pixels.
+// have the same pixels, whose hash is the recorded one.
 //   node replays.cjs TEST_SITE NATIVE_BIN [NAME...]
 "use strict";
 const { execFileSync } = require("child_process");
@@ -23,9 +23,18 @@ function readReplay(name) {
     throw new Error(`${name}.script has no driver options`);
   const options = first.slice(marker.length).trim().split(/\s+/).concat("--state-every", "1");
   const shots = options.filter((word, i) => options[i - 1] === "--shot").map(Number);
-  const expected = fs.readFileSync(path.join(replayFolder, name + ".expected"), "utf8")
-                     .split("\n").filter((line) => line && !line.startsWith("shot "));
-  return { script, options, shots, expected };
+  const lines = fs.readFileSync(path.join(replayFolder, name + ".expected"), "utf8").split("\n");
+  const expected = lines.filter((line) => line && !line.startsWith("shot "));
+  const hashes = Object.fromEntries(lines.filter((line) => line.startsWith("shot ")).map((line) => line.split(" ").slice(1)));
+  return { script, options, shots, expected, hashes };
+}
+
+// FNV-1a 64 of a picture's red, green and blue bytes, rows top first: the recorded shot hash.
+function pixelHash(picture) {
+  let hash = 0xcbf29ce484222325n;
+  for (const byte of picture.pixels)
+    hash = ((hash ^ BigInt(byte)) * 0x100000001b3n) & 0xffffffffffffffffn;
+  return hash.toString(16).padStart(16, "0");
 }
 
 function playNative(name, replay, folder) {
@@ -75,6 +84,8 @@ async function main() {
         const webPicture = web.shots[frame] ? readPng(web.shots[frame]) : null;
         const difference = webPicture ? pictureDifference(nativePicture, webPicture) : "no screenshot written";
         check(difference === null, `${name}: frame ${frame} has the same pixels` + (difference ? `: ${difference}` : ""));
+        const hash = webPicture ? pixelHash(webPicture) : "none";
+        check(hash === replay.hashes[frame], `${name}: frame ${frame}'s pixels hash as recorded (${hash})`);
       }
       fs.rmSync(folder, { recursive: true, force: true });
     }

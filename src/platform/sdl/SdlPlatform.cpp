@@ -55,4 +55,27 @@ bool saveScreenshot(Surface& surface, const char* pngFile)
     return saved;
 }
 
+std::vector<unsigned char> readPictureRgb(const char* file, int& width, int& height)
+{
+    width = height = 0;
+    std::vector<unsigned char> pixels;
+    SDL_Surface* loaded = file ? IMG_Load(file) : nullptr;
+    SDL_Surface* rgb = loaded ? SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB24, 0) : nullptr;
+    if (rgb && SDL_LockSurface(rgb) == 0) {
+        const auto* bytes = static_cast<const unsigned char*>(rgb->pixels);
+        const size_t row = static_cast<size_t>(rgb->w) * 3;
+        pixels.reserve(row * static_cast<size_t>(rgb->h));
+        for (int y = 0; y < rgb->h; ++y) {
+            const unsigned char* line = bytes + static_cast<size_t>(y) * rgb->pitch;
+            pixels.insert(pixels.end(), line, line + row);
+        }
+        width = rgb->w;
+        height = rgb->h;
+        SDL_UnlockSurface(rgb);
+    }
+    SDL_FreeSurface(rgb);
+    SDL_FreeSurface(loaded);
+    return pixels;
+}
+
 }  // namespace platform::sdl

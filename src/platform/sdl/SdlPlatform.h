@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -37,5 +38,9 @@ std::string lastOpenedAddress(Platform& platform);
 // Writes the surface as a 24-bit RGB PNG file, whatever its depth.  False if the surface is
 // lost or the file cannot be written.
 bool saveScreenshot(Surface& surface, const char* pngFile);
+
+// The pixels of a picture file (a screenshot, say) as rows of red, green and blue bytes, top
+// row first, without padding.  Empty, with width and height 0, if it cannot be read.
+std::vector<unsigned char> readPictureRgb(const char* file, int& width, int& height);
 
 }  // namespace platform::sdl
