@@ -164,6 +164,8 @@ void Application::windowProcedure(const platform::Message& message)
     case MessageKind::MouseMove:
         mouseX = message.x & 0xFFFF;
         mouseY = message.y & 0xFFFF;
+        pointerByTouch = (message.value & platform::pointer::touch) != 0;
+        touchBegins = (message.value & platform::pointer::touchBegins) != 0;
         if (rootWidget)
             rootWidget->handleEvent(MouseMoved);
         return;
@@ -171,6 +173,8 @@ void Application::windowProcedure(const platform::Message& message)
         mouseX = message.x & 0xFFFF;
         mouseY = message.y & 0xFFFF;
         mouseButtons = message.value & 7;
+        pointerByTouch = (message.value & platform::pointer::touch) != 0;
+        touchBegins = false;
         if (rootWidget)
             rootWidget->handleEvent(MousePressed);
         return;

@@ -100,6 +100,13 @@ public:
     void highlightButton(int index);
     void unhighlightButtons();
     void pressButton(int index);
+    // The turn a key makes (1 counter-clockwise: Q, Enter, pad A; 2 clockwise: E, pad B), 0 for
+    // other keys.
+    static int turnOfKey(int key);
+    // Moves the group (gx, gy) one step for an arrow key, or to the middle of the field from
+    // no group; false for other keys.
+    static bool stepFrame(int key, int& gx, int& gy);
+    void handleKey();
     void openPanel();
 
     BoardRules& getRules() { return *rules; }
@@ -132,4 +139,5 @@ private:
     std::unique_ptr<BoardRules> rules;
     int hoverX = -1;
     int hoverY = -1;
+    bool touchStrayed = false;  // the finger now down has been off the field
 };
