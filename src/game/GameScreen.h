@@ -38,9 +38,10 @@ public:
         SpecialBlock = 11,
         FirstCell = 12,
         PointsPopup = FirstCell + BoardRules::cellCount,
-        Panel = PointsPopup + 1,
+        TouchControls = PointsPopup + 1,
+        Panel = TouchControls + 1,
     };
-    static constexpr int childTotal = BoardRules::cellCount + 14;
+    static constexpr int childTotal = BoardRules::cellCount + 15;
     static_assert(Panel == childTotal - 1, "the panel takes the last slot");
 
     // Layout (screen pixels).
@@ -57,6 +58,9 @@ public:
     static constexpr int comboRowY = 470;
     static constexpr int chainRowY = 550;
     static constexpr int specialBlockY = 160;
+    // The controls panel as a finger plays, over the mouse's while the game is touched.
+    static constexpr int touchControlsX = 20;
+    static constexpr int touchControlsY = 280;
 
     // The end-of-game box.
     static constexpr int panelX = 200;
@@ -100,6 +104,8 @@ public:
     void highlightButton(int index);
     void unhighlightButtons();
     void pressButton(int index);
+    // Shows the controls panel of the pointer's last kind: a finger's or the mouse's.
+    void showControlsFor(bool touch);
     // The turn a key makes (1 counter-clockwise: Q, Enter, pad A; 2 clockwise: E, pad B), 0 for
     // other keys.
     static int turnOfKey(int key);
@@ -128,6 +134,7 @@ private:
     Bitmap fullScreenBitmap{pictures::fullScreenSwitch};
     Bitmap exitBitmap{pictures::gameExit};
     Bitmap logoButtonBitmap{pictures::logoButton};
+    Bitmap touchControlsBitmap{pictures::touchControls};
 
     std::unique_ptr<SoundEffect> firstChainSound;
     std::unique_ptr<SoundEffect> chainSound;

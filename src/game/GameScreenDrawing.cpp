@@ -8,7 +8,12 @@
 
 bool GameScreen::draw()
 {
-    for (int i = Background; i <= SpecialBlock; ++i) {
+    for (int i : {static_cast<int>(Background), static_cast<int>(TouchControls)}) {
+        Widget* child = getChild(i);
+        if (child && !child->draw())
+            return false;
+    }
+    for (int i = LevelDisplay; i <= SpecialBlock; ++i) {
         Widget* child = getChild(i);
         if (child && !child->draw())
             return false;

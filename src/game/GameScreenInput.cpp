@@ -100,6 +100,7 @@ void GameScreen::handleEvent(int eventCode)
     case MouseMoved:
         hoverX = hx;
         hoverY = hy;
+        showControlsFor(theApp->pointerByTouch);
         // A finger that leaves the field on its way turns nothing when it lifts.
         if (theApp->touchBegins)
             touchStrayed = false;
@@ -149,6 +150,12 @@ void GameScreen::highlightButton(int index)
     Widget* child = getChild(index);
     if (child && child->getFrame() % 2 == 0)
         child->nextFrame();
+}
+
+void GameScreen::showControlsFor(bool touch)
+{
+    if (Widget* panel = getChild(TouchControls))
+        panel->setAlpha(touch ? opaqueAlpha : 0);
 }
 
 void GameScreen::unhighlightButtons()

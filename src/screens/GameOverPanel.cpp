@@ -57,6 +57,8 @@ void GameOverPanel::setUp(int boxWidth, int boxHeight, int fill, int border, int
                                                  fieldBorderWidth, nullptr, HighScoreTable::nameSize);
         nameField = field.get();
         replaceChild(NameFieldSlot, std::move(field));
+        if (theApp)
+            theApp->instance->showTextEntry(true);
     } else {
         tipsBitmap = std::make_unique<Bitmap>(pictures::tips);
         tipsBitmap->createSurface();
@@ -71,6 +73,12 @@ void GameOverPanel::setUp(int boxWidth, int boxHeight, int fill, int border, int
                      std::make_unique<Widget>(this, (w - tipsBitmap->getCellWidth()) / 2,
                                               h / 2 - tipsBitmap->getCellHeight() / 2, tipsBitmap.get()));
     }
+}
+
+GameOverPanel::~GameOverPanel()
+{
+    if (nameField && theApp)
+        theApp->instance->showTextEntry(false);
 }
 
 bool GameOverPanel::isOnOk(int px, int py)

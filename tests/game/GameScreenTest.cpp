@@ -260,8 +260,18 @@ TEST_F(GameInputTest, AFingerThatLeftTheFieldTurnsNothing)
         for (int i = 0; i < 30 && (rules().isMoving() || rules().isRemoving()); ++i)
             ASSERT_TRUE(frame());
     };
+    // The controls panel tells how a finger plays once one is on the game, and the mouse's
+    // tells again once the mouse moves.
+    Widget& touchPanel = *game().getChild(GameScreen::TouchControls);
+    EXPECT_EQ(touchPanel.getAlpha(), 0);
+    ASSERT_TRUE(drawOnly());
+    const auto mousePanel = region(20, 280, 140, 420);
     const std::string dealt = kinds();
     finger({{220, 220}, {100, 220}, {220, 220}}, 1);
+    EXPECT_EQ(touchPanel.getAlpha(), Widget::opaqueAlpha);
+    ASSERT_TRUE(drawOnly());
+    EXPECT_NE(region(20, 280, 140, 420), mousePanel);
+    screenshot("game-by-touch");
     finger({{220, 220}, {220, 590}}, 2);
     finger({{150, 220}, {220, 220}}, 1);
     EXPECT_EQ(kinds(), dealt);
@@ -279,6 +289,7 @@ TEST_F(GameInputTest, AFingerThatLeftTheFieldTurnsNothing)
 
     const std::string before = kinds();
     move(100, 220);
+    EXPECT_EQ(touchPanel.getAlpha(), 0);
     click(220, 220);
     EXPECT_TRUE(rules().isMoving());
     EXPECT_NE(kinds(), before);

@@ -1,6 +1,7 @@
 // The menu, its boxes and the end-of-game panel walked with the keys or a pad: the highlight
 // moves as the pointer's hover shows it, Enter presses, Escape leaves a box by its OK.
 #include "ScreenTestSupport.h"
+#include "platform/sdl/SdlPlatform.h"
 #include "screens/GameOverPanel.h"
 #include "screens/OptionsScreen.h"
 #include "ui/ButtonWalk.h"
@@ -81,10 +82,13 @@ TEST_F(MenuTest, TheKeysWalkTheMenuAndItsBoxesAndPressWithEnter)
     EXPECT_EQ(host().getFrame(), ScreenHost::GameScreenNumber);
 }
 
+// The name field asks for the on-screen keyboard while it is there.
 TEST_F(ScreenTest, EnterOrEscapeOnTheEndPanelConfirmsTheNameTheArrowsStayInIt)
 {
     Widget owner(nullptr, 0, 0, nullptr);
+    EXPECT_FALSE(platform::sdl::isTextEntryShown(headless.platform()));
     auto panel = std::make_unique<GameOverPanel>(&owner, 200, 220, 400, 260, 0x000022, 0xFF9900, 2, 70000);
+    EXPECT_TRUE(platform::sdl::isTextEntryShown(headless.platform()));
     rootWidget = panel.get();
     type("Bo");
     keyDown(vk::Left);  // the caret, not the highlight
@@ -94,6 +98,7 @@ TEST_F(ScreenTest, EnterOrEscapeOnTheEndPanelConfirmsTheNameTheArrowsStayInIt)
 
     // Without a name to type the arrows walk onto OK, and Escape confirms.
     panel = std::make_unique<GameOverPanel>(&owner, 200, 220, 400, 260, 0x000022, 0xFF9900, 2, 1);
+    EXPECT_FALSE(platform::sdl::isTextEntryShown(headless.platform()));
     rootWidget = panel.get();
     keyDown(vk::Down);
     EXPECT_EQ(panel->getChild(GameOverPanel::OkButton)->getFrame(), 1);

@@ -79,6 +79,12 @@ std::deque<Message> feedPadAxis(Platform& platform, int axis, int value)
     return system->feed(event);
 }
 
+bool isTextEntryShown(Platform& platform)
+{
+    auto* system = dynamic_cast<SdlSystem*>(&platform);
+    return system && system->isTextEntryShown();
+}
+
 std::string lastOpenedAddress(Platform& platform)
 {
     auto* system = dynamic_cast<SdlSystem*>(&platform);

@@ -49,6 +49,9 @@ std::deque<Message> feedFinger(Platform& platform, FingerPhase phase, long long 
 std::deque<Message> feedPadButton(Platform& platform, int button, bool down);
 std::deque<Message> feedPadAxis(Platform& platform, int axis, int value);
 
+// Whether the game asks for the on-screen keyboard now (a name field is open).
+bool isTextEntryShown(Platform& platform);
+
 // The last address the shell was asked to open (web page or help), empty if none.  Under
 // the dummy video driver nothing is launched, so this is how a headless run sees it.
 std::string lastOpenedAddress(Platform& platform);

@@ -12,6 +12,7 @@
 #include "platform/sdl/SdlWindow.h"
 #ifdef __EMSCRIPTEN__
 #include "platform/sdl/web/WebSettings.h"
+#include "platform/sdl/web/WebTextEntry.h"
 #endif
 
 namespace platform::sdl {
@@ -314,6 +315,16 @@ std::filesystem::path SdlSystem::getProgramFolder()
     std::filesystem::path result = std::filesystem::path(folder).parent_path();
     SDL_free(folder);
     return result;
+}
+
+// On the desktop SDL delivers typed text all the time; the browser's page shows the phone's
+// keyboard on request and types into the game through SDL's own events.
+void SdlSystem::showTextEntry(bool shown)
+{
+    textEntryShown = shown;
+#ifdef __EMSCRIPTEN__
+    showPageTextEntry(shown);
+#endif
 }
 
 bool SdlSystem::showHelp(Window*, const char* helpFile)

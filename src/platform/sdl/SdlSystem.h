@@ -47,6 +47,7 @@ public:
     bool openWebPage(Window* owner, const char* address) override;
     bool showHelp(Window* owner, const char* helpFile) override;
     std::filesystem::path getProgramFolder() override;
+    void showTextEntry(bool shown) override;
 
     // Test and driver hooks (see SdlPlatform.h).
     void post(const Message& message) { queue.push_back(message); }
@@ -60,6 +61,7 @@ public:
     std::pair<int, int> windowSize() const;
     void interruptNextSave() { interruptSave = true; }
     const std::string& lastAddress() const { return openedAddress; }
+    bool isTextEntryShown() const { return textEntryShown; }
 
 private:
     void translate(const SDL_Event& event) { translate(event, queue); }
@@ -78,6 +80,7 @@ private:
     std::uint32_t currentWindowId = 0;
     SdlWindow* currentWindow = nullptr;  // maps pointer positions onto the picture
     bool interruptSave = false;
+    bool textEntryShown = false;
     std::string openedAddress;
     std::shared_ptr<int> alive = std::make_shared<int>(0);  // windows hold a weak reference
 };
