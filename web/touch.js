@@ -106,6 +106,9 @@
     };
   }
 
+  // Until the page sizes it the canvas takes no room: a phone would otherwise lay the page
+  // out 800 pixels wide, zoomed out, and place its touches off the game's pixels.
+  canvas.style.width = canvas.style.height = "0px";
   keepTouchesForTheGame();
   startSoundOnTouch();
   typeNamesThroughThePage();

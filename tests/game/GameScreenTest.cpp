@@ -141,6 +141,14 @@ TEST_F(GameInputTest, HoldingSpaceDrawsTheHintsInRedOnlyWhileHeld)
     ASSERT_TRUE(drawOnly());
     EXPECT_EQ(region(160, 100, 640, 580), fieldWithHint);
     EXPECT_EQ(kinds(), withHint);
+
+    // A game controller's X and Y hold the hints as the space bar does.
+    for (int padKey : {platform::vk::PadX, platform::vk::PadY}) {
+        keyDown(padKey);
+        EXPECT_GT(rules().getHintList().getCount(), 0) << padKey;
+        keyUp(padKey);
+        EXPECT_EQ(rules().getHintList().getCount(), 0) << padKey;
+    }
 }
 
 TEST_F(GameInputTest, ButtonsHighlightAndAct)

@@ -9,8 +9,8 @@ void showPageTextEntry(bool shown)
 {
     EM_ASM(
         {
-            if (typeof window.kelvaryTextEntry == = "function")
-                window.kelvaryTextEntry($0 != = 0);
+            if (typeof window.kelvaryTextEntry == "function")
+                window.kelvaryTextEntry($0 != 0);
         },
         shown ? 1 : 0);
 }
