@@ -165,6 +165,8 @@ void Application::windowProcedure(const platform::Message& message)
     case MessageKind::MouseMove:
         mouseX = message.x & 0xFFFF;
         mouseY = message.y & 0xFFFF;
+        pointerByTouch = (message.value & platform::pointer::touch) != 0;
+        touchBegins = (message.value & platform::pointer::touchBegins) != 0;
         if (rootWidget)
             rootWidget->handleEvent(MouseMoved);
         return;
@@ -172,6 +174,8 @@ void Application::windowProcedure(const platform::Message& message)
         mouseX = message.x & 0xFFFF;
         mouseY = message.y & 0xFFFF;
         mouseButtons = message.value & 7;
+        pointerByTouch = (message.value & platform::pointer::touch) != 0;
+        touchBegins = false;
         if (rootWidget)
             rootWidget->handleEvent(MousePressed);
         return;

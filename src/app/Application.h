@@ -102,6 +102,8 @@ public:
     int mouseX = 0;
     int mouseY = 0;
     int mouseButtons = 0;
+    bool pointerByTouch = false;  // the last pointer message came from a finger
+    bool touchBegins = false;     // ... and was the first place of its touch
     int keyCode = 0;
     int charCode = 0;
 

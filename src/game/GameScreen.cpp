@@ -59,7 +59,7 @@ void GameScreen::setUp()
     round = RoundRecord(seed);
 
     for (Bitmap* picture : {&fieldBitmap, &blocksBitmap, &digitsBitmap, &bigDigitsBitmap, &soundBitmap,
-                            &fullScreenBitmap, &exitBitmap, &logoButtonBitmap})
+                            &fullScreenBitmap, &exitBitmap, &logoButtonBitmap, &touchControlsBitmap})
         picture->createSurface();
     firstChainSound = std::make_unique<SoundEffect>(boardSoundFile(BoardSound::FirstChain), false, soundBufferSeconds);
     chainSound = std::make_unique<SoundEffect>(boardSoundFile(BoardSound::Chain), false, soundBufferSeconds);
@@ -95,6 +95,8 @@ void GameScreen::setUp()
     auto popup = counter(&bigDigitsBitmap, 0, 0, 8, 0, 0, 0);
     popup->setAlpha(0);
     replaceChild(PointsPopup, std::move(popup));
+    replaceChild(TouchControls, std::make_unique<Widget>(this, touchControlsX, touchControlsY, &touchControlsBitmap));
+    showControlsFor(theApp && theApp->pointerByTouch);
 
     const bool soundOn = !theApp || theApp->hasSound;
     const bool fullScreenOn = theApp && theApp->fullScreen;

@@ -39,9 +39,10 @@ public:
         SpecialBlock = 11,
         FirstCell = 12,
         PointsPopup = FirstCell + BoardRules::cellCount,
-        Panel = PointsPopup + 1,
+        TouchControls = PointsPopup + 1,
+        Panel = TouchControls + 1,
     };
-    static constexpr int childTotal = BoardRules::cellCount + 14;
+    static constexpr int childTotal = BoardRules::cellCount + 15;
     static_assert(Panel == childTotal - 1, "the panel takes the last slot");
 
     // Layout (screen pixels).
@@ -58,6 +59,9 @@ public:
     static constexpr int comboRowY = 470;
     static constexpr int chainRowY = 550;
     static constexpr int specialBlockY = 160;
+    // The controls panel as a finger plays, over the mouse's while the game is touched.
+    static constexpr int touchControlsX = 20;
+    static constexpr int touchControlsY = 280;
 
     // The end-of-game box.
     static constexpr int panelX = 200;
@@ -101,6 +105,15 @@ public:
     void highlightButton(int index);
     void unhighlightButtons();
     void pressButton(int index);
+    // Shows the controls panel of the pointer's last kind: a finger's or the mouse's.
+    void showControlsFor(bool touch);
+    // The turn a key makes (1 counter-clockwise: Q, Enter, pad A; 2 clockwise: E, pad B), 0 for
+    // other keys.
+    static int turnOfKey(int key);
+    // Moves the group (gx, gy) one step for an arrow key, or to the middle of the field from
+    // no group; false for other keys.
+    static bool stepFrame(int key, int& gx, int& gy);
+    void handleKey();
     void openPanel();
 
     // A click on the field: the turn goes to the rules and, if they take it, into the record.
@@ -131,6 +144,7 @@ private:
     Bitmap fullScreenBitmap{pictures::fullScreenSwitch};
     Bitmap exitBitmap{pictures::gameExit};
     Bitmap logoButtonBitmap{pictures::logoButton};
+    Bitmap touchControlsBitmap{pictures::touchControls};
 
     std::unique_ptr<SoundEffect> firstChainSound;
     std::unique_ptr<SoundEffect> chainSound;
@@ -145,4 +159,5 @@ private:
     bool paused = false;     // a resumed round waits for the player
     int hoverX = -1;
     int hoverY = -1;
+    bool touchStrayed = false;  // the finger now down has been off the field
 };

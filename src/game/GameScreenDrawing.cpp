@@ -16,7 +16,12 @@ constexpr int screenBottom = 600;
 
 bool GameScreen::draw()
 {
-    for (int i = Background; i <= SpecialBlock; ++i) {
+    for (int i : {static_cast<int>(Background), static_cast<int>(TouchControls)}) {
+        Widget* child = getChild(i);
+        if (child && !child->draw())
+            return false;
+    }
+    for (int i = LevelDisplay; i <= SpecialBlock; ++i) {
         Widget* child = getChild(i);
         if (child && !child->draw())
             return false;

@@ -83,6 +83,10 @@ public:
 
     // The folder that holds the running program; empty where the system cannot tell.
     virtual std::filesystem::path getProgramFolder() { return {}; }
+
+    // A name is being typed (true) or no longer is: where the system types with a keyboard
+    // of its own on the screen (a phone's), it is shown for that time.
+    virtual void showTextEntry(bool) {}
 };
 
 // The platform of this build.

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "screens/FramedBox.h"
 #include "screens/TextField.h"
+#include "ui/ButtonWalk.h"
 
 namespace {
 constexpr int okBottomGap = 40;  // from the OK button's top to the bottom edge
@@ -56,6 +57,8 @@ void GameOverPanel::setUp(int boxWidth, int boxHeight, int fill, int border, int
                                                  fieldBorderWidth, nullptr, HighScoreTable::nameSize);
         nameField = field.get();
         replaceChild(NameFieldSlot, std::move(field));
+        if (theApp)
+            theApp->instance->showTextEntry(true);
     } else {
         tipsBitmap = std::make_unique<Bitmap>(pictures::tips);
         tipsBitmap->createSurface();
@@ -70,6 +73,12 @@ void GameOverPanel::setUp(int boxWidth, int boxHeight, int fill, int border, int
                      std::make_unique<Widget>(this, (w - tipsBitmap->getCellWidth()) / 2,
                                               h / 2 - tipsBitmap->getCellHeight() / 2, tipsBitmap.get()));
     }
+}
+
+GameOverPanel::~GameOverPanel()
+{
+    if (nameField && theApp)
+        theApp->instance->showTextEntry(false);
 }
 
 bool GameOverPanel::isOnOk(int px, int py)
@@ -108,7 +117,21 @@ void GameOverPanel::handleEvent(int eventCode)
         if (parent)
             parent->onChildFinished(this, gameOverResult);  // the game returns to the menu
         return;
-    case KeyPressed:
+    case KeyPressed: {
+        // Enter and Escape (pad A and B) both confirm, as the one button does; the arrows
+        // belong to the name field where there is one.
+        const ButtonWalk::Step step = ButtonWalk::stepOfKey(theApp->keyCode);
+        if (step == ButtonWalk::Step::Press || step == ButtonWalk::Step::Leave) {
+            ButtonWalk::pointAt(*this, OkButton);
+            ButtonWalk::click(*this);
+            return;
+        }
+        if (isHighScore && nameField)
+            nameField->handleEvent(eventCode);
+        else
+            ButtonWalk::walk(*this, {OkButton}, OkButton);
+        return;
+    }
     case CharTyped:
         if (isHighScore && nameField)
             nameField->handleEvent(eventCode);

@@ -24,6 +24,7 @@ public:
 
     GameOverPanel(Widget* parent, int x, int y, int width, int height, int fillColour, int borderColour,
                   int borderWidth, std::uint32_t finalScore);
+    ~GameOverPanel() override;
 
     bool draw() override;
     void handleEvent(int eventCode) override;

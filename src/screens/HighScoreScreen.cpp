@@ -3,6 +3,7 @@
 #include "media/AssetCatalogue.h"
 #include "app/Application.h"
 #include "screens/FramedBox.h"
+#include "ui/ButtonWalk.h"
 
 namespace {
 constexpr const char* rowFace = "Arial";
@@ -87,6 +88,10 @@ void HighScoreScreen::handleEvent(int eventCode)
 {
     if (!theApp)
         return;
+    if (eventCode == KeyPressed) {
+        ButtonWalk::walk(*this, {ResetButton, OkButton}, OkButton);
+        return;
+    }
     const int hit = hitTest(theApp->mouseX - (originX + x), theApp->mouseY - (originY + y));
     if (eventCode == MouseMoved) {
         getChild(OkButton)->setFrame(0);

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "screens/HighScoreScreen.h"
 #include "screens/OptionsScreen.h"
+#include "ui/ButtonWalk.h"
 
 namespace {
 constexpr int menuWidth = 800;
@@ -68,6 +69,10 @@ void MainMenu::handleEvent(int eventCode)
         const int hit = buttonAt(theApp->mouseX, theApp->mouseY);
         if (hit >= 0)
             getChild(hit)->setFrame(1);
+        return;
+    }
+    if (eventCode == KeyPressed) {
+        ButtonWalk::walk(*this, {StartButton, HighScoresButton, OptionsButton, HelpButton, ExitButton}, -1);
         return;
     }
     if (eventCode != MousePressed)

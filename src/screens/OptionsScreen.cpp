@@ -3,6 +3,7 @@
 #include "media/AssetCatalogue.h"
 #include "app/Application.h"
 #include "screens/FramedBox.h"
+#include "ui/ButtonWalk.h"
 
 OptionsScreen::OptionsScreen(Widget* parentWidget, int px, int py, int boxWidth, int boxHeight, int fill, int border,
                              int penWidth)
@@ -67,6 +68,10 @@ void OptionsScreen::handleEvent(int eventCode)
 {
     if (!theApp)
         return;
+    if (eventCode == KeyPressed) {
+        ButtonWalk::walk(*this, {SoundToggle, FullScreenToggle, OkButton}, OkButton);
+        return;
+    }
     const int hit = hitTest(theApp->mouseX - (originX + x), theApp->mouseY - (originY + y));
     if (eventCode == MouseMoved) {
         for (int i = 0; i < childCount; ++i) {

@@ -148,6 +148,14 @@ TEST_F(GameInputTest, HoldingSpaceDrawsTheHintsInRedOnlyWhileHeld)
     ASSERT_TRUE(drawOnly());
     EXPECT_EQ(region(160, 100, 640, 580), fieldWithHint);
     EXPECT_EQ(kinds(), withHint);
+
+    // A game controller's X and Y hold the hints as the space bar does.
+    for (int padKey : {platform::vk::PadX, platform::vk::PadY}) {
+        keyDown(padKey);
+        EXPECT_GT(rules().getHintList().getCount(), 0) << padKey;
+        keyUp(padKey);
+        EXPECT_EQ(rules().getHintList().getCount(), 0) << padKey;
+    }
 }
 
 TEST_F(GameInputTest, ButtonsHighlightAndAct)
@@ -199,6 +207,113 @@ TEST_F(GameInputTest, ExitEndsTheProgramWithoutThePanel)
     ASSERT_NE(currentGame(), nullptr);
     EXPECT_EQ(game().getPanel(), nullptr);
     EXPECT_TRUE(rules().isGameRunning());
+}
+
+// The keys: the arrows bring the frame to the middle, then walk it a group at a time and stop
+// at the field's edges; Q turns the framed group counter-clockwise, E clockwise, as the mouse's
+// buttons do, and Tab with Enter reaches the buttons.
+TEST_F(GameInputTest, KeysWalkTheFrameAndTurnItBothWays)
+{
+    namespace vk = platform::vk;
+    startGame();
+    keyDown(vk::Down);
+    EXPECT_EQ(std::pair(game().getHoverX(), game().getHoverY()), std::pair(3, 3));
+    for (int i = 0; i < 5; ++i)
+        keyDown(vk::Right);
+    keyDown(vk::Up);
+    EXPECT_EQ(std::pair(game().getHoverX(), game().getHoverY()), std::pair(6, 2));
+    for (int i = 0; i < 8; ++i)
+        keyDown(vk::Left);
+    keyDown(vk::Down);
+    keyDown(vk::Up);
+    keyDown(vk::Down);
+    EXPECT_EQ(std::pair(game().getHoverX(), game().getHoverY()), std::pair(0, 3));
+    // The pointer moved with the frame: the frame is drawn round the keys' group.
+    ASSERT_TRUE(drawOnly());
+    EXPECT_EQ(colourAt(175, BoardRules::cellY(3) + 30), 0xFFFFFFu);
+
+    // The clockwise turn of group (0, 1) makes no square; the counter-clockwise one does.
+    prepareSquare();
+    keyDown(vk::Up);
+    keyDown(vk::Up);
+    keyDown(vk::LetterA + 'E' - 'A');
+    ASSERT_TRUE(rules().isMoving());
+    for (int i = 0; i < 10 && rules().isMoving(); ++i)
+        ASSERT_TRUE(frame());
+    EXPECT_FALSE(rules().isRemoving());
+    prepareSquare();
+    keyDown(vk::LetterA + 'Q' - 'A');
+    for (int i = 0; i < 10 && !rules().isRemoving(); ++i)
+        ASSERT_TRUE(frame());
+    EXPECT_TRUE(rules().isRemoving());
+
+    // Tab walks onto the sound switch (the frame leaves the field), Enter presses it; an arrow
+    // brings the frame back and takes the highlight off.
+    keyDown(vk::Tab);
+    Widget* sound = game().getChild(GameScreen::SoundButton);
+    EXPECT_EQ(sound->getFrame(), 1);
+    EXPECT_EQ(game().getHoverX(), 8);
+    keyDown(vk::Enter);
+    EXPECT_FALSE(app().hasSound);
+    keyDown(vk::Left);
+    EXPECT_EQ(sound->getFrame(), 2);
+    EXPECT_EQ(std::pair(game().getHoverX(), game().getHoverY()), std::pair(3, 3));
+}
+
+// A finger turns the group where it came down, both ways, even after sliding over the field;
+// one that left the field on its way, or came down off it, turns nothing.  The mouse may
+// leave and come back.
+TEST_F(GameInputTest, AFingerThatLeftTheFieldTurnsNothing)
+{
+    using platform::MessageKind;
+    constexpr int touch = platform::pointer::touch;
+    constexpr int begins = platform::pointer::touchBegins;
+    startGame();
+    auto finger = [this](std::initializer_list<std::pair<int, int>> path, int button) {
+        bool first = true;
+        for (auto [px, py] : path) {
+            headless.send(MessageKind::MouseMove, first ? touch | begins : touch, px, py);
+            first = false;
+        }
+        headless.send(MessageKind::ButtonDown, button | touch, path.begin()->first, path.begin()->second);
+    };
+    auto settle = [this] {
+        for (int i = 0; i < 30 && (rules().isMoving() || rules().isRemoving()); ++i)
+            ASSERT_TRUE(frame());
+    };
+    // The controls panel tells how a finger plays once one is on the game, and the mouse's
+    // tells again once the mouse moves.
+    Widget& touchPanel = *game().getChild(GameScreen::TouchControls);
+    EXPECT_EQ(touchPanel.getAlpha(), 0);
+    ASSERT_TRUE(drawOnly());
+    const auto mousePanel = region(20, 280, 140, 420);
+    const std::string dealt = kinds();
+    finger({{220, 220}, {100, 220}, {220, 220}}, 1);
+    EXPECT_EQ(touchPanel.getAlpha(), Widget::opaqueAlpha);
+    ASSERT_TRUE(drawOnly());
+    EXPECT_NE(region(20, 280, 140, 420), mousePanel);
+    screenshot("game-by-touch");
+    finger({{220, 220}, {220, 590}}, 2);
+    finger({{150, 220}, {220, 220}}, 1);
+    EXPECT_EQ(kinds(), dealt);
+    EXPECT_FALSE(rules().isMoving());
+
+    finger({{220, 220}, {400, 400}}, 2);
+    EXPECT_TRUE(rules().isMoving());
+    settle();
+    prepareSquare();
+    finger({{220, 220}}, 1);
+    for (int i = 0; i < 10 && !rules().isRemoving(); ++i)
+        ASSERT_TRUE(frame());
+    EXPECT_TRUE(rules().isRemoving());
+    settle();
+
+    const std::string before = kinds();
+    move(100, 220);
+    EXPECT_EQ(touchPanel.getAlpha(), 0);
+    click(220, 220);
+    EXPECT_TRUE(rules().isMoving());
+    EXPECT_NE(kinds(), before);
 }
 
 using TimeBarTest = GameScreenTest;

@@ -67,7 +67,13 @@ std::string randomScript(unsigned seed, int frames)
         case 6: script << frame << " move " << below(800) << ' ' << below(600) << "\n"; break;
         case 7: script << frame << " keydown 32\n" << frame + 1 + below(5) << " keyup 32\n"; break;
         case 8: script << frame << " char " << (below(8) == 0 ? below(256) : 32 + below(95)) << "\n"; break;
-        default: script << frame << (below(2) ? " keydown " : " keyup ") << below(256) << "\n"; break;
+        default: {
+            // Any key but the two that press what the keys walked to (it could be an exit).
+            const int key = below(256);
+            if (key != 13 && key != 195)
+                script << frame << (below(2) ? " keydown " : " keyup ") << key << "\n";
+            break;
+        }
         }
     }
     return script.str();

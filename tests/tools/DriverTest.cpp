@@ -121,6 +121,15 @@ TEST(Driver, AMalformedScriptLineIsRefusedWithItsNumberBeforeAnythingRuns)
 
     EXPECT_EQ(runDriver("--bpp 8").exitCode, 2);
     EXPECT_EQ(runDriver("--shot nonsense").exitCode, 2);
+
+    // Fingers and controllers: a known phase, a finger and a place; a button or an axis in range.
+    for (const char* line : {"1 touch sideways 1 5 5", "1 touch down 1 5", "1 touch up x 5 5", "1 pad down 32",
+                             "1 pad axis 6 0", "1 pad axis 1 40000", "1 pad press 0"}) {
+        writeFile(script, std::string("0 touch down 1 5 5\n") + line + "\n");
+        const auto refused = runDriver("--script " + script.string() + " --store " + folder.path().string());
+        EXPECT_EQ(refused.exitCode, 2) << line;
+        EXPECT_NE(refused.output.find("line 2"), std::string::npos) << line;
+    }
 }
 
 TEST(Driver, StateLinesComeEveryNthFrameCountedFromTheFirst)

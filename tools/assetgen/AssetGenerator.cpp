@@ -63,6 +63,7 @@ bool AssetGenerator::run(OutputFolder& folder, std::string& error)
     save(pictures::soundSwitch, PanelArt::soundSwitch(lettering), palette::panelFill);
     save(pictures::fullScreenSwitch, PanelArt::fullScreenSwitch(lettering), palette::panelFill);
     save(pictures::gameExit, FieldArt::exitButton(lettering, field), black);
+    save(pictures::touchControls, FieldArt::touchControls(lettering), black);
     save(pictures::logoButton, FieldArt::logoButton(lettering, field), black);
 
     // Framed boxes.

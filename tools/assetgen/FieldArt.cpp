@@ -76,12 +76,14 @@ void specialBlockBox(Canvas& canvas, Lettering& lettering)
                     specialY + 75, Align::Centre, 0.85);
 }
 
-void controls(Canvas& canvas, Lettering& lettering)
+const char* const mouseControls[3][2] = {
+    {"Left click", "turns left"}, {"Right click", "turns right"}, {"Hold Space", "shows hints"}};
+
+// The controls panel of the left column, by the mouse or by touch.
+void controls(Canvas& canvas, Lettering& lettering, const char* const (&lines)[3][2])
 {
     using namespace FieldArt;
     lettering.write(canvas, "CONTROLS", labelStyle, palette::label, leftColumnLeft, leftColumnRight, 290);
-    const char* lines[][2] = {
-        {"Left click", "turns left"}, {"Right click", "turns right"}, {"Hold Space", "shows hints"}};
     for (int i = 0; i < 3; ++i) {
         const double y = 314 + i * 36;
         lettering.write(canvas, lines[i][0], labelStyle, palette::text, leftColumnLeft, leftColumnRight, y);
@@ -119,10 +121,21 @@ Canvas FieldArt::field(Lettering& lettering)
     counter(canvas, lettering, "COMBO", leftColumnLeft, leftColumnRight, 470);
     counter(canvas, lettering, "CHAIN", leftColumnLeft, leftColumnRight, 550);
     counter(canvas, lettering, "SCORE", rightColumnLeft, rightColumnRight, 50);
-    controls(canvas, lettering);
+    controls(canvas, lettering, mouseControls);
     specialBlockBox(canvas, lettering);
     buttonPanel(canvas);
     return canvas;
+}
+
+// The controls panel as a finger plays, laid over the field's own where the game is touched.
+Canvas FieldArt::touchControls(Lettering& lettering)
+{
+    Canvas canvas(pictures::field.width, pictures::field.height, palette::backgroundBottom);
+    background(canvas);
+    const char* const lines[3][2] = {
+        {"Tap", "turns left"}, {"Touch and hold", "turns right"}, {"Two fingers", "show hints"}};
+    controls(canvas, lettering, lines);
+    return canvas.cut(touchControlsX, touchControlsY, pictures::touchControls.width, pictures::touchControls.height);
 }
 
 Canvas FieldArt::digits(Lettering& lettering)

@@ -19,10 +19,14 @@ constexpr int exitX = 670, exitY = 499, exitWidth = pictures::gameExit.cellWidth
 constexpr int logoX = 651, logoY = 546, logoWidth = pictures::logoButton.cellWidth(),
               logoHeight = pictures::logoButton.cellHeight();
 
+// Where the touch controls panel covers the field's controls panel.
+constexpr int touchControlsX = 20, touchControlsY = 280;
+
 Canvas field(Lettering& lettering);
 Canvas digits(Lettering& lettering);     // ten opaque cells
 Canvas bigDigits(Lettering& lettering);  // ten keyed cells
 Canvas exitButton(Lettering& lettering, const Canvas& field);
+Canvas touchControls(Lettering& lettering);
 Canvas logoButton(Lettering& lettering, const Canvas& field);
 
 }  // namespace FieldArt

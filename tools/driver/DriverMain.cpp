@@ -14,6 +14,7 @@
 // installed data folder); files named on the command line are taken from where it started.
 
 #include <cstdio>
+#include <deque>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -169,8 +170,28 @@ int main(int argc, char** argv)
         close.kind = platform::MessageKind::Close;
         if (options.frames == 0)
             driver.post(close);
-        for (const auto& message : script.messagesFor(0))
-            driver.post(message);
+        auto deliver = [&](int frame) {
+            for (const auto& event : script.eventsFor(frame)) {
+                const platform::Message& m = event.message;
+                std::deque<platform::Message> made;
+                switch (event.source) {
+                case Script::Event::Source::Window: made.push_back(m); break;
+                case Script::Event::Source::Finger:
+                    made = platform::sdl::feedFinger(driver.real(), static_cast<platform::sdl::FingerPhase>(m.value),
+                                                     event.finger, m.x, m.y, driver.getMilliseconds());
+                    break;
+                case Script::Event::Source::PadButton:
+                    made = platform::sdl::feedPadButton(driver.real(), m.value, m.x != 0);
+                    break;
+                case Script::Event::Source::PadAxis:
+                    made = platform::sdl::feedPadAxis(driver.real(), m.value, m.x);
+                    break;
+                }
+                for (const auto& message : made)
+                    driver.post(message);
+            }
+        };
+        deliver(0);
         driver.onFramePresented = [&](int frame, platform::Surface* back) {
             const auto shot = options.shots.find(frame);
             if (shot != options.shots.end() && back && !platform::sdl::saveScreenshot(*back, shot->second.c_str()))
@@ -191,8 +212,7 @@ int main(int argc, char** argv)
                 driver.post(close);
                 return;
             }
-            for (const auto& message : script.messagesFor(frame + 1))
-                driver.post(message);
+            deliver(frame + 1);
         };
         exitCode = enterDataFolder(driver) ? runGame(driver) : 1;
     }

@@ -20,21 +20,31 @@ bool atEnd(std::istringstream& in)
     return !(in >> rest);
 }
 
-platform::Message message(platform::MessageKind kind, int value = 0, int x = 0, int y = 0)
+Script::Event message(platform::MessageKind kind, int value = 0, int x = 0, int y = 0)
 {
-    platform::Message m;
-    m.kind = kind;
-    m.value = value;
-    m.x = x;
-    m.y = y;
-    return m;
+    Script::Event e;
+    e.message.kind = kind;
+    e.message.value = value;
+    e.message.x = x;
+    e.message.y = y;
+    return e;
 }
+
+Script::Event layerEvent(Script::Event::Source source, int value, int x, int y = 0, long long finger = 0)
+{
+    Script::Event e = message(platform::MessageKind::KeyDown, value, x, y);
+    e.source = source;
+    e.finger = finger;
+    return e;
+}
+
+int phaseOf(const std::string& word) { return word == "down" ? 0 : word == "move" ? 1 : word == "up" ? 2 : -1; }
 
 }  // namespace
 
 bool Script::parse(const std::string& text, std::string& error)
 {
-    messagesByFrame.clear();
+    eventsByFrame.clear();
     std::istringstream lines(text);
     std::string line;
     int number = 0;
@@ -51,7 +61,7 @@ bool Script::parse(const std::string& text, std::string& error)
         int frame = 0;
         std::string event;
         bool ok = readInt(frameField, frame) && atEnd(frameField) && frame >= 0 && (in >> event);
-        std::vector<platform::Message> produced;
+        std::vector<Event> produced;
         if (ok) {
             int a = 0, b = 0, c = 0;
             using platform::MessageKind;
@@ -68,6 +78,23 @@ bool Script::parse(const std::string& text, std::string& error)
             } else if (event == "char") {
                 ok = readInt(in, a) && a >= 0 && a <= 0xFFFF;
                 produced.push_back(message(MessageKind::Char, a));
+            } else if (event == "touch") {
+                std::string phase;
+                long long finger = 0;
+                ok = (in >> phase) && phaseOf(phase) >= 0 && (in >> finger) && readInt(in, a) && readInt(in, b);
+                produced.push_back(layerEvent(Event::Source::Finger, phaseOf(phase), a, b, finger));
+            } else if (event == "pad") {
+                std::string what;
+                ok = static_cast<bool>(in >> what);
+                if (what == "down" || what == "up") {
+                    ok = ok && readInt(in, a) && a >= 0 && a < 32;
+                    produced.push_back(layerEvent(Event::Source::PadButton, a, what == "down" ? 1 : 0));
+                } else if (what == "axis") {
+                    ok = ok && readInt(in, a) && a >= 0 && a < 6 && readInt(in, b) && b >= -32768 && b <= 32767;
+                    produced.push_back(layerEvent(Event::Source::PadAxis, a, b));
+                } else {
+                    ok = false;
+                }
             } else if (event == "close") {
                 produced.push_back(message(MessageKind::Close));
             } else {
@@ -77,10 +104,10 @@ bool Script::parse(const std::string& text, std::string& error)
         }
         if (!ok) {
             error = "script line " + std::to_string(number) + " is malformed: " + line;
-            messagesByFrame.clear();
+            eventsByFrame.clear();
             return false;
         }
-        auto& slot = messagesByFrame[frame];
+        auto& slot = eventsByFrame[frame];
         slot.insert(slot.end(), produced.begin(), produced.end());
     }
     return true;
@@ -98,9 +125,9 @@ bool Script::load(const std::string& fileName, std::string& error)
     return parse(text.str(), error);
 }
 
-const std::vector<platform::Message>& Script::messagesFor(int frame) const
+const std::vector<Script::Event>& Script::eventsFor(int frame) const
 {
-    static const std::vector<platform::Message> none;
-    const auto found = messagesByFrame.find(frame);
-    return found == messagesByFrame.end() ? none : found->second;
+    static const std::vector<Event> none;
+    const auto found = eventsByFrame.find(frame);
+    return found == eventsByFrame.end() ? none : found->second;
 }

@@ -151,7 +151,65 @@ def press(x, y, counter_clockwise):
     return "press %d %d %d" % (FIELD_LEFT + STEP * (x + 1), FIELD_TOP + STEP * (y + 1), 1 if counter_clockwise else 2)
 
 
-def best_move(state, fallback):
+class Mouse:
+    """Turns with the mouse's buttons: one line, at the frame of the move."""
+    def turn(self, x, y, ccw):
+        return [(0, press(x, y, ccw))]
+
+    def hints(self, at):
+        return ["%d keydown 32" % at, "%d keyup 32" % (at + 3)], 4
+
+
+class Finger(Mouse):
+    """Turns with a finger: a tap turns counter-clockwise, a press held for 8 frames (528 ms)
+    clockwise; the finger comes down a little off the group's middle and slides to it."""
+    def turn(self, x, y, ccw):
+        px, py = FIELD_LEFT + STEP * (x + 1), FIELD_TOP + STEP * (y + 1)
+        lift = 1 if ccw else 8
+        return [(0, "touch down 1 %d %d" % (px - 7, py + 5)), (0, "touch move 1 %d %d" % (px, py)),
+                (lift, "touch up 1 %d %d" % (px, py))]
+
+    def hints(self, at):
+        return ["%d touch down 1 300 300" % at, "%d touch down 2 500 300" % (at + 1),
+                "%d touch up 2 500 300" % (at + 4), "%d touch up 1 300 300" % (at + 5)], 6
+
+
+class Keys(Mouse):
+    """Turns with the keys: the arrows walk the frame from where it is (the first one puts it
+    in the middle, unless the pointer was on the field), Q turns counter-clockwise, E
+    clockwise.  The first turn first walks the frame into the top left corner."""
+    def __init__(self, left=37, up=38, right=39, down=40, ccw=81, cw=69):
+        self.at = None
+        self.codes = {"left": left, "up": up, "right": right, "down": down, "ccw": ccw, "cw": cw}
+
+    def key(self, name):
+        return ["keydown %d" % self.codes[name], "keyup %d" % self.codes[name]]
+
+    def turn(self, x, y, ccw):
+        words = []
+        if self.at is None:
+            words += (self.key("left") + self.key("up")) * (GRID - 2)
+            self.at = (0, 0)
+        cx, cy = self.at
+        words += self.key("right" if x > cx else "left") * abs(x - cx)
+        words += self.key("down" if y > cy else "up") * abs(y - cy)
+        self.at = (x, y)
+        words += self.key("ccw" if ccw else "cw")
+        return [(0, w) for w in words]
+
+
+class Pad(Keys):
+    """Turns with a game controller: the pad walks the frame, A turns counter-clockwise, B
+    clockwise, X held shows the hints."""
+    def key(self, name):
+        button = {"left": 13, "up": 11, "right": 14, "down": 12, "ccw": 0, "cw": 1}[name]
+        return ["pad down %d" % button, "pad up %d" % button]
+
+    def hints(self, at):
+        return ["%d pad down 2" % at, "%d pad up 2" % (at + 3)], 4
+
+
+def best_move(state, fallback, hand=None):
     """The turn that clears most; with nothing to clear, turn group `fallback` to stir the field."""
     best = None
     for y in range(GRID - 1):
@@ -162,10 +220,11 @@ def best_move(state, fallback):
                 value = n + 10 * s
                 if n and (best is None or value > best[0]):
                     best = (value, x, y, ccw)
+    hand = hand or Mouse()
     if best is None:
-        return press(fallback % 7, (fallback // 7) % 7, True)
+        return hand.turn(fallback % 7, (fallback // 7) % 7, True)
     _, x, y, ccw = best
-    return press(x, y, ccw)
+    return hand.turn(x, y, ccw)
 
 
 def idle(state):
@@ -173,8 +232,9 @@ def idle(state):
             and not state["panel"])
 
 
-def play(driver, lines, start, moves, hint_every=0, until=None):
+def play(driver, lines, start, moves, hint_every=0, until=None, hand=None):
     """Appends `moves` good moves from frame `start`; returns the frame after the last."""
+    hand = hand or Mouse()
     frame = start
     made = 0
     while made < moves:
@@ -185,14 +245,15 @@ def play(driver, lines, start, moves, hint_every=0, until=None):
         state = ready[0]
         if until and until(state):
             break
-        move = best_move(state, made * 17)
+        move = best_move(state, made * 17, hand)
         at = state["frame"] + 1
         if hint_every and made % hint_every == 0:
-            lines += ["%d keydown 32" % at, "%d keyup 32" % (at + 3)]
-            at += 4
-        lines.append("%d %s" % (at, move))
+            hint_lines, length = hand.hints(at)
+            lines += hint_lines
+            at += length
+        lines += ["%d %s" % (at + offset, words) for offset, words in move]
         made += 1
-        frame = at + 1
+        frame = at + max(offset for offset, _ in move) + 1
     return frame
 
 
@@ -231,7 +292,44 @@ def scenario_timeout(driver):
     return lines, f + 31, states_at, [over["frame"] + 2, f + 11, f + 30]
 
 
-SCENARIOS = {"menu": (scenario_menu, 1), "game": (scenario_game, 43200), "timeout": (scenario_timeout, 7)}
+def scenario_touch(driver):
+    """A game by a finger alone: the splash and Start tapped, turns both ways, the hints by two
+    fingers, a touch that slides off the field (no turn), the sound switch tapped."""
+    lines = ["2 touch down 1 10 10", "3 touch up 1 10 10", "12 touch down 1 %d %d" % MENU["start"],
+             "13 touch up 1 %d %d" % MENU["start"]]
+    start = 16
+    end = play(driver, lines, start, 12, hint_every=5, hand=Finger())
+    lines += ["%d touch down 1 220 160" % end, "%d touch move 1 200 130" % (end + 1),
+              "%d touch move 1 100 130" % (end + 2), "%d touch up 1 100 130" % (end + 3),
+              "%d touch down 1 80 560" % (end + 6), "%d touch up 1 80 560" % (end + 7)]
+    end += 10
+    return lines, end + 10, list(range(start, end + 10, 20)) + [end + 1, end + 3, end + 4, end + 9], \
+        [start + 4, end + 2, end + 9]
+
+
+def scenario_keys(driver):
+    """A game by the keys alone: the splash skipped and the menu walked with the arrows, Start
+    pressed with Enter, turns both ways with Q and E, the hints with space, the game screen's
+    sound switch reached with Tab and pressed with Enter."""
+    lines = ["2 keydown 13", "2 keyup 13", "10 keydown 40", "10 keyup 40", "12 keydown 13", "12 keyup 13"]
+    start = 14
+    end = play(driver, lines, start, 12, hint_every=5, hand=Keys())
+    lines += ["%d keydown 9" % end, "%d keyup 9" % end, "%d keydown 13" % (end + 2), "%d keyup 13" % (end + 2)]
+    end += 4
+    return lines, end + 10, list(range(start, end + 10, 20)) + [end - 3, end + 9], [start + 4, end - 3, end + 9]
+
+
+def scenario_pad(driver):
+    """A game by a game controller alone: A skips the splash, the stick walks the menu and A
+    starts, the pad and A and B turn, X shows the hints."""
+    lines = ["2 pad down 0", "2 pad up 0", "10 pad axis 1 30000", "11 pad axis 1 0", "12 pad down 0", "12 pad up 0"]
+    start = 14
+    end = play(driver, lines, start, 12, hint_every=5, hand=Pad())
+    return lines, end + 10, list(range(start, end + 10, 20)) + [end + 9], [start + 4, end + 9]
+
+
+SCENARIOS = {"menu": (scenario_menu, 1), "game": (scenario_game, 43200), "timeout": (scenario_timeout, 7),
+             "touch": (scenario_touch, 2024), "keys": (scenario_keys, 515), "pad": (scenario_pad, 9090)}
 
 
 def record(bin_dir, out_dir, name):

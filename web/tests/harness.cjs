@@ -20,14 +20,14 @@ function serve(folder) {
   });
 }
 
-async function launchBrowser() {
+async function launchBrowser(extraArgs = []) {
   return puppeteer.launch({
     executablePath: process.env.KELVARY_CHROMIUM || "/usr/bin/chromium",
     headless: true,
     protocolTimeout: 900000,
     userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), "kelvary-chromium-")),
     args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
-           "--disable-component-update", "--disable-sync"],
+           "--disable-component-update", "--disable-sync", ...extraArgs],
   });
 }
 

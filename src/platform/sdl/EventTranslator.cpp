@@ -154,8 +154,25 @@ int EventTranslator::virtualKey(const SDL_Keysym& key)
     return code != 0 ? code : virtualKeyOfPlace(key.scancode);
 }
 
+void EventTranslator::translateFinger(const SDL_TouchFingerEvent& finger, int x, int y, std::deque<Message>& queue)
+{
+    switch (finger.type) {
+    case SDL_FINGERDOWN: touch.down(finger.fingerId, x, y, finger.timestamp, queue); break;
+    case SDL_FINGERMOTION: touch.move(finger.fingerId, x, y, queue); break;
+    case SDL_FINGERUP: touch.up(finger.fingerId, finger.timestamp, queue); break;
+    default: break;
+    }
+}
+
 void EventTranslator::translate(const SDL_Event& event, std::uint32_t windowId, std::deque<Message>& queue)
 {
+    if (gamepads.translate(event, queue))
+        return;
+    // The fingers come as themselves: the mouse that SDL makes of them would click twice.
+    if ((event.type == SDL_MOUSEMOTION && event.motion.which == SDL_TOUCH_MOUSEID) ||
+        ((event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP) &&
+         event.button.which == SDL_TOUCH_MOUSEID))
+        return;
     switch (event.type) {
     case SDL_QUIT:  // a termination request (SIGINT, SIGTERM) ends the game like a close
         queue.push_back(Message{MessageKind::Close, 0, 0, 0});
@@ -172,7 +189,10 @@ void EventTranslator::translate(const SDL_Event& event, std::uint32_t windowId, 
             if (hiddenPauses)
                 queue.push_back(Message{MessageKind::Size, event.window.event == SDL_WINDOWEVENT_HIDDEN ? 1 : 0, 0, 0});
             break;
-        case SDL_WINDOWEVENT_FOCUS_LOST: heldButtons = 0; break;  // releases elsewhere go unseen
+        case SDL_WINDOWEVENT_FOCUS_LOST:  // releases elsewhere go unseen
+            heldButtons = 0;
+            touch.cancel(queue);
+            break;
         default: break;
         }
         break;

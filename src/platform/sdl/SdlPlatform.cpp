@@ -36,6 +36,55 @@ void postMessage(Platform& platform, const Message& message)
         system->post(message);
 }
 
+std::deque<Message> feedFinger(Platform& platform, FingerPhase phase, long long finger, int x, int y,
+                               std::uint32_t timeMs)
+{
+    auto* system = dynamic_cast<SdlSystem*>(&platform);
+    if (!system)
+        return {};
+    SDL_Event event{};
+    event.type = phase == FingerPhase::Down   ? SDL_FINGERDOWN
+                 : phase == FingerPhase::Move ? SDL_FINGERMOTION
+                                              : SDL_FINGERUP;
+    event.tfinger.timestamp = timeMs;
+    event.tfinger.fingerId = finger;
+    const auto [width, height] = system->windowSize();
+    // The middle of the pixel, so that the window's own rounding lands on it.
+    event.tfinger.x = width > 0 ? (static_cast<float>(x) + 0.5f) / static_cast<float>(width) : 0.0f;
+    event.tfinger.y = height > 0 ? (static_cast<float>(y) + 0.5f) / static_cast<float>(height) : 0.0f;
+    return system->feed(event);
+}
+
+std::deque<Message> feedPadButton(Platform& platform, int button, bool down)
+{
+    auto* system = dynamic_cast<SdlSystem*>(&platform);
+    if (!system)
+        return {};
+    SDL_Event event{};
+    event.type = down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
+    event.cbutton.button = static_cast<Uint8>(button);
+    event.cbutton.state = down ? SDL_PRESSED : SDL_RELEASED;
+    return system->feed(event);
+}
+
+std::deque<Message> feedPadAxis(Platform& platform, int axis, int value)
+{
+    auto* system = dynamic_cast<SdlSystem*>(&platform);
+    if (!system)
+        return {};
+    SDL_Event event{};
+    event.type = SDL_CONTROLLERAXISMOTION;
+    event.caxis.axis = static_cast<Uint8>(axis);
+    event.caxis.value = static_cast<Sint16>(value < -32768 ? -32768 : value > 32767 ? 32767 : value);
+    return system->feed(event);
+}
+
+bool isTextEntryShown(Platform& platform)
+{
+    auto* system = dynamic_cast<SdlSystem*>(&platform);
+    return system && system->isTextEntryShown();
+}
+
 std::string lastOpenedAddress(Platform& platform)
 {
     auto* system = dynamic_cast<SdlSystem*>(&platform);

@@ -3,6 +3,8 @@
 // The SDL2 layer's public face for the program, the tools and the tests.  It includes no
 // SDL header, so code outside this folder can use it.
 
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +32,26 @@ void interruptNextSettingsSave(Platform& platform);
 
 // Puts a message into the queue as if the window had sent it (the headless driver's input).
 void postMessage(Platform& platform, const Message& message);
+
+// The messages the layer makes of a finger on the window at (x, y) in window pixels, at
+// `timeMs` on the layer's clock, translated as the window's touch events are (the headless
+// driver's touches).  They are returned, not queued.
+enum class FingerPhase {
+    Down,
+    Move,
+    Up
+};
+std::deque<Message> feedFinger(Platform& platform, FingerPhase phase, long long finger, int x, int y,
+                               std::uint32_t timeMs);
+
+// The same for a game controller's button (SDL's numbering: 0 A, 1 B, 2 X, 3 Y, 4 Back,
+// 6 Start, 11 to 14 up, down, left, right) and its left stick (axis 0 across, 1 down;
+// -32768 to 32767).
+std::deque<Message> feedPadButton(Platform& platform, int button, bool down);
+std::deque<Message> feedPadAxis(Platform& platform, int axis, int value);
+
+// Whether the game asks for the on-screen keyboard now (a name field is open).
+bool isTextEntryShown(Platform& platform);
 
 // The last address the shell was asked to open (web page or help), empty if none.  Under
 // the dummy video driver nothing is launched, so this is how a headless run sees it.

@@ -15,6 +15,7 @@
 
 #include "platform/sdl/web/WebPage.h"
 #include "platform/sdl/web/WebSettings.h"
+#include "platform/sdl/web/WebTextEntry.h"
 #endif
 
 namespace platform::sdl {
@@ -79,17 +80,27 @@ SdlSystem::SdlSystem(const Options& o) : options(o)
 #ifdef __EMSCRIPTEN__
     translator.pauseWhenHidden(true);
 #endif
+    // Fingers are read as fingers (a touch is not also a click), and the mouse makes no
+    // fingers.
+    SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_TOUCH_EVENTS, "0");
     started = SDL_InitSubSystem(subsystems) == 0;
-    if (!started)
+    if (!started) {
         std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
-    else
+    } else {
         SDL_AddEventWatch(watchForTermination, this);
+        // Game controllers are welcome but not needed: the game plays on without them.
+        padsStarted = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    }
 }
 
 SdlSystem::~SdlSystem()
 {
     if (started) {
         SDL_DelEventWatch(watchForTermination, this);
+        translator.reset();  // the controllers it opened close before their subsystem
+        if (padsStarted)
+            SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
         SDL_QuitSubSystem(subsystems);
     }
     if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
@@ -157,8 +168,28 @@ std::unique_ptr<SettingsKey> SdlSystem::openSettings(const char* company, const 
     return FileSettingsKey::open(settingsFolder(), keyPath, std::exchange(interruptSave, false));
 }
 
-void SdlSystem::translate(const SDL_Event& event)
+std::pair<int, int> SdlSystem::windowSize() const
 {
+    int width = 0;
+    int height = 0;
+    if (currentWindow)
+        SDL_GetWindowSize(currentWindow->handle(), &width, &height);
+    return {width, height};
+}
+
+void SdlSystem::translate(const SDL_Event& event, std::deque<Message>& into)
+{
+    // A finger's place arrives as a fraction of the window and reaches the game on its picture.
+    if (event.type == SDL_FINGERDOWN || event.type == SDL_FINGERMOTION || event.type == SDL_FINGERUP) {
+        if (!currentWindow)
+            return;
+        const auto [width, height] = windowSize();
+        int x = static_cast<int>(event.tfinger.x * static_cast<float>(width));
+        int y = static_cast<int>(event.tfinger.y * static_cast<float>(height));
+        currentWindow->toPicture(x, y);
+        translator->translateFinger(event.tfinger, x, y, into);
+        return;
+    }
     // Pointer positions arrive in window pixels and reach the game on its picture.
     SDL_Event mapped = event;
     if (currentWindow) {
@@ -167,7 +198,7 @@ void SdlSystem::translate(const SDL_Event& event)
         else if (event.type == SDL_MOUSEBUTTONDOWN && event.button.windowID == currentWindowId)
             currentWindow->toPicture(mapped.button.x, mapped.button.y);
     }
-    translator.translate(mapped, currentWindowId, queue);
+    translator->translate(mapped, currentWindowId, into);
 }
 
 void SdlSystem::pollEvents()
@@ -341,6 +372,16 @@ std::string SdlSystem::getKeptRound()
         return web::readKeptRound();
 #endif
     return {};
+}
+
+// On the desktop SDL delivers typed text all the time; the browser's page shows the phone's
+// keyboard on request and types into the game through SDL's own events.
+void SdlSystem::showTextEntry(bool shown)
+{
+    textEntryShown = shown;
+#ifdef __EMSCRIPTEN__
+    showPageTextEntry(shown);
+#endif
 }
 
 bool SdlSystem::showHelp(Window*, const char* helpFile)

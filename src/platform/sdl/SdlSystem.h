@@ -7,6 +7,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/Platform.h"
 #include "platform/sdl/EventTranslator.h"
@@ -49,14 +50,25 @@ public:
     bool keepsRounds() override;
     void keepRound(const std::string& record) override;
     std::string getKeptRound() override;
+    void showTextEntry(bool shown) override;
 
     // Test and driver hooks (see SdlPlatform.h).
     void post(const Message& message) { queue.push_back(message); }
+    // The messages `event` stands for, as if the window had sent it, without queueing them.
+    std::deque<Message> feed(const SDL_Event& event)
+    {
+        std::deque<Message> made;
+        translate(event, made);
+        return made;
+    }
+    std::pair<int, int> windowSize() const;
     void interruptNextSave() { interruptSave = true; }
     const std::string& lastAddress() const { return openedAddress; }
+    bool isTextEntryShown() const { return textEntryShown; }
 
 private:
-    void translate(const SDL_Event& event);
+    void translate(const SDL_Event& event) { translate(event, queue); }
+    void translate(const SDL_Event& event, std::deque<Message>& into);
     void pollEvents();
     bool isHeadless() const;
     bool openAddress(const std::string& address);
@@ -65,11 +77,13 @@ private:
     Options options;
     bool started;
     MessageHandler messageHandler;
-    EventTranslator translator;
+    bool padsStarted = false;
+    std::unique_ptr<EventTranslator> translator = std::make_unique<EventTranslator>();
     std::deque<Message> queue;
     std::uint32_t currentWindowId = 0;
     SdlWindow* currentWindow = nullptr;  // maps pointer positions onto the picture
     bool interruptSave = false;
+    bool textEntryShown = false;
     std::string openedAddress;
     std::uint32_t lastSoundTime = 0;                        // the browser's: when a sound last played
     std::shared_ptr<int> alive = std::make_shared<int>(0);  // windows hold a weak reference
