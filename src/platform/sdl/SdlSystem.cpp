@@ -78,7 +78,7 @@ SdlSystem::SdlSystem(const Options& o) : options(o)
     // on the processor.  The presentation path decides when a renderer is worth it.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 #ifdef __EMSCRIPTEN__
-    translator.pauseWhenHidden(true);
+    translator->pauseWhenHidden(true);
 #endif
     // Fingers are read as fingers (a touch is not also a click), and the mouse makes no
     // fingers.
