@@ -9,7 +9,7 @@ xserver_pid=""
 start_xserver() {
   local screen=${1:-1024x768x24} numberFile display=""
   numberFile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 "$screen" -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
   xserver_pid=$!
   for _ in $(seq 1 100); do
     display=$(cat "$numberFile")

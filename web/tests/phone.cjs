@@ -394,12 +394,14 @@ async function main() {
     await browser.close();
     server.stop();
   }
-  const offlineBrowser = await launchBrowser();
-  try {
-    await offline(offlineBrowser);
-    await newRelease(offlineBrowser);
-  } finally {
-    await offlineBrowser.close();
+  // Each in a browser of its own, as a player's browser holds one copy of the site.
+  for (const scenario of [offline, newRelease]) {
+    const own = await launchBrowser();
+    try {
+      await scenario(own);
+    } finally {
+      await own.close();
+    }
   }
   finish();
 }

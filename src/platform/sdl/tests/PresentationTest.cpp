@@ -47,8 +47,9 @@ struct XvfbScreen {
     // The shell prints its own number, which Xvfb takes over, then Xvfb the display's number.
     XvfbScreen(int width, int height)
     {
-        const std::string command = "echo $$; exec Xvfb -displayfd 1 -screen 0 " + std::to_string(width) + "x" +
-                                    std::to_string(height) + "x24 -fbdir '" + folder.path().string() + "' 2>/dev/null";
+        const std::string command = "echo $$; exec Xvfb -displayfd 1 -noreset -nolisten tcp -screen 0 " +
+                                    std::to_string(width) + "x" + std::to_string(height) + "x24 -fbdir '" +
+                                    folder.path().string() + "' 2>/dev/null";
         output = popen(command.c_str(), "r");
         char line[32];
         if (output && std::fgets(line, sizeof line, output))
