@@ -47,6 +47,14 @@ protected:
     GameScreen* currentGame() { return hostWidget ? dynamic_cast<GameScreen*>(hostWidget->getChild(0)) : nullptr; }
     GameScreen& game() { return *currentGame(); }
     BoardRules& rules() { return game().getRules(); }
+    std::pair<int, int> hover() { return {game().getHoverX(), game().getHoverY()}; }
+    // Runs frames until the turn that was just made finds its square.
+    void runToClearing()
+    {
+        for (int i = 0; i < 10 && !rules().isRemoving(); ++i)
+            ASSERT_TRUE(frame());
+        ASSERT_TRUE(rules().isRemoving());
+    }
 
     // Sets the field's kinds from eight rows ('2'..'9' a colour, 'W' WildKind).
     void setKinds(const std::array<const char*, 8>& rows)
@@ -89,21 +97,17 @@ TEST_F(GameInputTest, PointerFramesTheGroupWhoseCentresSurroundIt)
     ASSERT_NE(colourAt(220, topEdge), 0xFFFFFFu);  // between the blocks of columns 0 and 1
 
     move(220, 160);
-    EXPECT_EQ(game().getHoverX(), 0);
-    EXPECT_EQ(game().getHoverY(), 0);
+    EXPECT_EQ(hover(), std::pair(0, 0));
     ASSERT_TRUE(drawOnly());
     // The frame runs round the outer edges of the four blocks: (175, 115) to (265, 205).
-    EXPECT_EQ(colourAt(220, topEdge), 0xFFFFFFu);
-    EXPECT_EQ(colourAt(175, 160), 0xFFFFFFu);
-    EXPECT_EQ(colourAt(265, 160), 0xFFFFFFu);
-    EXPECT_EQ(colourAt(220, 205), 0xFFFFFFu);
+    for (auto [x, y] : {std::pair{220, topEdge}, {175, 160}, {265, 160}, {220, 205}})
+        EXPECT_EQ(colourAt(x, y), 0xFFFFFFu) << x << "," << y;
     screenshot("game-at-rest");
 
     // Half a cell inside the field's edge is over no group; the last group starts at column 6.
     for (auto [px, py, hx, hy] : {std::array{180, 160, -1, 0}, {609, 549, 6, 6}, {610, 160, 7, 0}}) {
         move(px, py);
-        EXPECT_EQ(game().getHoverX(), hx);
-        EXPECT_EQ(game().getHoverY(), hy);
+        EXPECT_EQ(hover(), std::pair(hx, hy));
     }
     // Right of the last group the field looks as with the pointer off it: no frame.
     ASSERT_TRUE(drawOnly());
@@ -164,18 +168,16 @@ TEST_F(GameInputTest, ButtonsHighlightAndAct)
     Widget* sound = game().getChild(GameScreen::SoundButton);
     ASSERT_TRUE(app().hasSound);
     EXPECT_EQ(sound->getFrame(), 0);
-    move(670, 450);
-    EXPECT_EQ(sound->getFrame(), 1);
-    click(670, 450);
-    EXPECT_FALSE(app().hasSound);
-    EXPECT_EQ(sound->getFrame(), 2);
-    move(671, 450);
-    EXPECT_EQ(sound->getFrame(), 3);
-    move(400, 300);
-    EXPECT_EQ(sound->getFrame(), 2);
-    click(670, 450);
-    EXPECT_TRUE(app().hasSound);
-    EXPECT_EQ(sound->getFrame(), 0);
+    // Pointed at, clicked off, pointed at while off, left, clicked on again.
+    for (auto [x, y, clicked, shown, on] : {std::tuple{670, 450, false, 1, true},
+                                            {670, 450, true, 2, false},
+                                            {671, 450, false, 3, false},
+                                            {400, 300, false, 2, false},
+                                            {670, 450, true, 0, true}}) {
+        clicked ? click(x, y) : move(x, y);
+        EXPECT_EQ(sound->getFrame(), shown) << x << "," << y;
+        EXPECT_EQ(app().hasSound, on);
+    }
 
     // The logo opens the maker's page and the game goes on.
     click(700, 560);
@@ -217,17 +219,17 @@ TEST_F(GameInputTest, KeysWalkTheFrameAndTurnItBothWays)
     namespace vk = platform::vk;
     startGame();
     keyDown(vk::Down);
-    EXPECT_EQ(std::pair(game().getHoverX(), game().getHoverY()), std::pair(3, 3));
+    EXPECT_EQ(hover(), std::pair(3, 3));
     for (int i = 0; i < 5; ++i)
         keyDown(vk::Right);
     keyDown(vk::Up);
-    EXPECT_EQ(std::pair(game().getHoverX(), game().getHoverY()), std::pair(6, 2));
+    EXPECT_EQ(hover(), std::pair(6, 2));
     for (int i = 0; i < 8; ++i)
         keyDown(vk::Left);
     keyDown(vk::Down);
     keyDown(vk::Up);
     keyDown(vk::Down);
-    EXPECT_EQ(std::pair(game().getHoverX(), game().getHoverY()), std::pair(0, 3));
+    EXPECT_EQ(hover(), std::pair(0, 3));
     // The pointer moved with the frame: the frame is drawn round the keys' group.
     ASSERT_TRUE(drawOnly());
     EXPECT_EQ(colourAt(175, BoardRules::cellY(3) + 30), 0xFFFFFFu);
@@ -243,9 +245,7 @@ TEST_F(GameInputTest, KeysWalkTheFrameAndTurnItBothWays)
     EXPECT_FALSE(rules().isRemoving());
     prepareSquare();
     keyDown(vk::LetterA + 'Q' - 'A');
-    for (int i = 0; i < 10 && !rules().isRemoving(); ++i)
-        ASSERT_TRUE(frame());
-    EXPECT_TRUE(rules().isRemoving());
+    runToClearing();
 
     // Tab walks onto the sound switch (the frame leaves the field), Enter presses it; an arrow
     // brings the frame back and takes the highlight off.
@@ -257,7 +257,7 @@ TEST_F(GameInputTest, KeysWalkTheFrameAndTurnItBothWays)
     EXPECT_FALSE(app().hasSound);
     keyDown(vk::Left);
     EXPECT_EQ(sound->getFrame(), 2);
-    EXPECT_EQ(std::pair(game().getHoverX(), game().getHoverY()), std::pair(3, 3));
+    EXPECT_EQ(hover(), std::pair(3, 3));
 }
 
 // A finger turns the group where it came down, both ways, even after sliding over the field;
@@ -303,9 +303,7 @@ TEST_F(GameInputTest, AFingerThatLeftTheFieldTurnsNothing)
     settle();
     prepareSquare();
     finger({{220, 220}}, 1);
-    for (int i = 0; i < 10 && !rules().isRemoving(); ++i)
-        ASSERT_TRUE(frame());
-    EXPECT_TRUE(rules().isRemoving());
+    runToClearing();
     settle();
 
     const std::string before = kinds();
@@ -340,9 +338,7 @@ protected:
         prepareSquare();
         click(220, 220);
         ASSERT_TRUE(rules().isMoving());
-        for (int i = 0; i < 10 && !rules().isRemoving(); ++i)
-            ASSERT_TRUE(frame());
-        ASSERT_TRUE(rules().isRemoving());
+        runToClearing();
     }
     NumberDisplay& popup() { return *static_cast<NumberDisplay*>(game().getChild(GameScreen::PointsPopup)); }
     GameOverPanel* panel() { return dynamic_cast<GameOverPanel*>(game().getPanel()); }
@@ -356,9 +352,8 @@ TEST_F(GamePlayTest, AClearingShowsOutlinesAndARisingPopupOverTheSquare)
     // points and has risen once in the tick that showed it; the counters show the new score
     // and chain.
     EXPECT_EQ(popup().getAlpha(), Widget::opaqueAlpha);
-    EXPECT_EQ(popup().getBoundLeft(), 150);
-    EXPECT_EQ(popup().getBoundRight(), 350);
-    EXPECT_EQ(popup().getY(), 185);
+    EXPECT_EQ((std::array{popup().getBoundLeft(), popup().getBoundRight(), popup().getY()}),
+              (std::array{150, 350, 185}));
     EXPECT_EQ(popup().getValue(), rules().getLastPoints());
     EXPECT_GT(rules().getLastPoints(), 0);
     auto counter = [this](int index) { return static_cast<NumberDisplay*>(game().getChild(index))->getValue(); };
@@ -369,10 +364,8 @@ TEST_F(GamePlayTest, AClearingShowsOutlinesAndARisingPopupOverTheSquare)
     move(400, 20);
     ASSERT_TRUE(drawOnly());
     const auto outline = static_cast<std::uint32_t>(rules().getOutlineColour());
-    EXPECT_EQ(colourAt(220, 130), outline);
-    EXPECT_EQ(colourAt(310, 160), outline);
-    EXPECT_EQ(colourAt(220, 250), outline);
-    EXPECT_EQ(colourAt(190, 160), outline);
+    for (auto [x, y] : {std::pair{220, 130}, {310, 160}, {220, 250}, {190, 160}})
+        EXPECT_EQ(colourAt(x, y), outline) << x << "," << y;
     screenshot("game-clearing");
     // The popup's digits are drawn through their colour key: round the strokes the field
     // shows as before, with no black box.
