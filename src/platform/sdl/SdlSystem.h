@@ -85,7 +85,9 @@ private:
     bool interruptSave = false;
     bool textEntryShown = false;
     std::string openedAddress;
-    std::uint32_t lastSoundTime = 0;                        // the browser's: when a sound last played
+#ifdef __EMSCRIPTEN__
+    std::uint32_t lastSoundTime = 0;  // when a sound last played, so the browser's audio can rest
+#endif
     std::shared_ptr<int> alive = std::make_shared<int>(0);  // windows hold a weak reference
 };
 
