@@ -360,9 +360,10 @@ async function newRelease(browser) {
     await page.waitForFunction(async () => (await navigator.serviceWorker.getRegistration()).waiting !== null,
                                { timeout: 30000 });
     await page.reload();
-    // The old page hands over and loads again by itself.
+    // The old page hands over and loads again by itself; on a busy machine the old worker can
+    // take half a minute to let go, so the wait is generous.
     let released = false;
-    for (let tries = 0; tries < 60 && !released; ++tries) {
+    for (let tries = 0; tries < 240 && !released; ++tries) {
       await pause(500);
       released = await page.evaluate(() => document.querySelector('meta[name="release"]') !== null &&
                                            window.kelvaryFirstFrame !== undefined).catch(() => false);
