@@ -29,6 +29,12 @@ case $1 in
   --opt) shift ;;
   *) break ;;
 esac
+python3 - "$file" <<'PYTHON'
+text = open(rho).read()
+PYTHON
+cat <<-EOF >"$out"
+	sigma tau
+	EOF
 "$root/scripts/install-deps" xi-package omicron-package \
     pi-package
 '''
@@ -38,7 +44,7 @@ class CalledProgramsTest(unittest.TestCase):
     def test_every_command_place_and_nothing_else(self):
         found = scanner.scan_shell(SCRIPT, {"helper"})
         self.assertEqual(found, {"alpha-tool", "beta", "gamma-check", "gamma", "delta", "epsilon", "zeta", "eta",
-                                 "iota", "kappa", "lambda", "mu-tool", "awk"})
+                                 "iota", "kappa", "lambda", "mu-tool", "awk", "python3", "cat"})
 
     def test_packages_handed_to_the_install_scripts(self):
         self.assertEqual(scanner.install_lists(SCRIPT), {"xi-package", "omicron-package", "pi-package"})
