@@ -114,9 +114,23 @@ async function takeNewBuild() {
     return false;
   try {
     const registration = await navigator.serviceWorker.register("sw.js");
-    if (registration.waiting && navigator.serviceWorker.controller) {
-      navigator.serviceWorker.addEventListener("controllerchange", () => location.reload());
-      registration.waiting.postMessage("take-over");
+    const waiting = registration.waiting;
+    if (waiting && navigator.serviceWorker.controller) {
+      // The new build in control, or at least active (some browsers are slow to tell the
+      // page), starts the page again.
+      let restarted = false;
+      const restart = () => {
+        if (!restarted) {
+          restarted = true;
+          location.reload();
+        }
+      };
+      navigator.serviceWorker.addEventListener("controllerchange", restart);
+      waiting.addEventListener("statechange", () => {
+        if (waiting.state === "activated")
+          restart();
+      });
+      waiting.postMessage("take-over");
       return true;
     }
   } catch (e) {

@@ -3,42 +3,12 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/sdl/SameBytes.h"
 #include "platform/sdl/SdlWindow.h"
 
 namespace platform::sdl {
 
 namespace {
-
-#ifdef __EMSCRIPTEN__
-// Two surfaces of one size and format with the same bytes.
-bool samePixels(SDL_Surface& a, SDL_Surface& b)
-{
-    if (a.w != b.w || a.h != b.h || a.format->format != b.format->format || a.pitch != b.pitch)
-        return false;
-    if (SDL_LockSurface(&a) != 0)
-        return false;
-    if (SDL_LockSurface(&b) != 0) {
-        SDL_UnlockSurface(&a);
-        return false;
-    }
-    // Eight bytes at a time: the library's comparison goes byte by byte here.
-    const auto* left = static_cast<const std::uint8_t*>(a.pixels);
-    const auto* right = static_cast<const std::uint8_t*>(b.pixels);
-    const size_t size = static_cast<size_t>(a.pitch) * a.h;
-    size_t at = 0;
-    for (; at + 8 <= size; at += 8) {
-        std::uint64_t x, y;
-        std::memcpy(&x, left + at, 8);
-        std::memcpy(&y, right + at, 8);
-        if (x != y)
-            break;
-    }
-    const bool same = at + 8 > size && std::memcmp(left + at, right + at, size - at) == 0;
-    SDL_UnlockSurface(&b);
-    SDL_UnlockSurface(&a);
-    return same;
-}
-#endif
 
 // The depth the desktop shows, counted as the game counts it (a 32-bit word per pixel is
 // 32 bits even when 8 of them are unused); 32 when the display cannot say.
@@ -94,7 +64,8 @@ void widenTo32(const SDL_Surface& frame, std::uint8_t* texels, int texturePitch)
 
 }  // namespace
 
-std::unique_ptr<SdlDisplayDevice> SdlDisplayDevice::create(SdlWindow& window, int width, int height, int bitsPerPixel)
+std::unique_ptr<SdlDisplayDevice> SdlDisplayDevice::create(SdlWindow& window, int width, int height, int bitsPerPixel,
+                                                           bool onlyChangedFrames)
 {
     if (width <= 0 || height <= 0)
         return nullptr;
@@ -118,17 +89,19 @@ std::unique_ptr<SdlDisplayDevice> SdlDisplayDevice::create(SdlWindow& window, in
             return nullptr;
     }
     SDL_LogInfo(SDL_LOG_CATEGORY_APPLICATION, "Presenting through the %s", describe(path));
-    return std::unique_ptr<SdlDisplayDevice>(new SdlDisplayDevice(window, path, renderer, width, height, depth));
+    return std::unique_ptr<SdlDisplayDevice>(
+        new SdlDisplayDevice(window, path, renderer, width, height, depth, onlyChangedFrames));
 }
 
 SdlDisplayDevice::SdlDisplayDevice(SdlWindow& owner, PresentationPath p, SDL_Renderer* r, int w, int h,
-                                   int bitsPerPixel)
+                                   int bitsPerPixel, bool onlyChanged)
     : window(&owner),
       path(p),
       renderer(r),
       width(w),
       height(h),
-      pixelFormat(SdlSurface::formatForDepth(bitsPerPixel))
+      pixelFormat(SdlSurface::formatForDepth(bitsPerPixel)),
+      onlyChangedFrames(onlyChanged)
 {
     window->attach(this);
     int windowWidth = 0, windowHeight = 0;
@@ -181,6 +154,9 @@ bool SdlDisplayDevice::createSurfaces()
         releaseSurfaces();
         return false;
     }
+    shownOnce = false;
+    if (onlyChangedFrames)
+        back->trackChanges();
     return true;
 }
 
@@ -211,16 +187,39 @@ bool SdlDisplayDevice::present()
 
     // The visible surface takes the finished frame, then the window shows it.
     SDL_Surface* frame = back->pixels();
-#ifdef __EMSCRIPTEN__
-    // In the browser every present copies the whole picture through the page's script: a
-    // frame like the one on show is left as it is, so an idle menu costs almost nothing.
-    if (shownOnce && samePixels(*frame, *primary->pixels()))
+    if (onlyChangedFrames && shownOnce && frameUnchanged()) {
+        back->forgetChanges();
         return true;
-#endif
+    }
     if (SDL_BlitSurface(frame, nullptr, primary->pixels(), nullptr) != 0)
         return false;
     shownOnce = renderer ? presentWithRenderer(frame) : presentToWindowSurface(frame);
+    if (shownOnce)
+        back->forgetChanges();
     return shownOnce;
+}
+
+// Whether the back surface holds the frame on show: only the box around what was drawn
+// since then can differ, and it is compared.
+bool SdlDisplayDevice::frameUnchanged()
+{
+    const Rect box = back->changes();
+    if (box.isEmpty())
+        return true;
+    const SDL_Surface& drawn = *back->pixels();
+    const SDL_Surface& shown = *primary->pixels();
+    const int bpp = drawn.format->BytesPerPixel;
+    const size_t offset = static_cast<size_t>(box.left) * bpp;
+    const size_t rowBytes = static_cast<size_t>(box.width()) * bpp;
+    for (int row = box.top; row < box.bottom; ++row) {
+        const auto* a =
+            static_cast<const std::uint8_t*>(drawn.pixels) + static_cast<size_t>(row) * drawn.pitch + offset;
+        const auto* b =
+            static_cast<const std::uint8_t*>(shown.pixels) + static_cast<size_t>(row) * shown.pitch + offset;
+        if (!sameBytes(a, b, rowBytes))
+            return false;
+    }
+    return true;
 }
 
 bool SdlDisplayDevice::presentToWindowSurface(SDL_Surface* frame)

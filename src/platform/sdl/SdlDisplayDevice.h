@@ -19,8 +19,10 @@ class SdlDisplayDevice final : public DisplayDevice {
 public:
     // A device for `window` with surfaces of width x height at `bitsPerPixel` (16, 24, 32,
     // or 0 for the display's own depth), presenting on the path chosen for the window.  Null
-    // if the window has no surface or SDL no renderer for it.
-    static std::unique_ptr<SdlDisplayDevice> create(SdlWindow& window, int width, int height, int bitsPerPixel);
+    // if the window has no surface or SDL no renderer for it.  With `onlyChangedFrames` a
+    // frame equal to the one on show is not shown again.
+    static std::unique_ptr<SdlDisplayDevice> create(SdlWindow& window, int width, int height, int bitsPerPixel,
+                                                    bool onlyChangedFrames = false);
 
     ~SdlDisplayDevice() override;
     SdlDisplayDevice(const SdlDisplayDevice&) = delete;
@@ -41,7 +43,8 @@ public:
 
 private:
     SdlDisplayDevice(SdlWindow& window, PresentationPath path, SDL_Renderer* renderer, int width, int height,
-                     int bitsPerPixel);
+                     int bitsPerPixel, bool onlyChangedFrames);
+    bool frameUnchanged();
     void destroyRenderer();
     // Where the picture goes in a window of the given size; the window maps the pointer by it.
     SDL_Rect placePicture(int windowWidth, int windowHeight);
@@ -58,6 +61,7 @@ private:
     std::uint32_t pixelFormat;            // of the back, visible and off-screen surfaces
     std::unique_ptr<SdlSurface> primary;  // what the last present showed
     bool shownOnce = false;               // a present reached the window
+    bool onlyChangedFrames;               // the back surface tracks its changes, and an unchanged frame stays
     std::unique_ptr<SdlSurface> back;
 };
 

@@ -19,6 +19,14 @@ struct Options {
     int backSurfaceBits = 0;
     // Folder of the settings file; empty: SDL's per-user folder for "harrowdine"/"Kelvary".
     std::string settingsFolder;
+    // A frame like the one on show is not shown again.  The browser's page keeps what its
+    // canvas shows, and every copy into it is costly; a desktop window may need repainting
+    // after it was covered, so there every frame is shown.
+#ifdef __EMSCRIPTEN__
+    bool showOnlyChangedFrames = true;
+#else
+    bool showOnlyChangedFrames = false;
+#endif
 };
 
 std::unique_ptr<Platform> createSdlPlatform(const Options& options);

@@ -1,9 +1,11 @@
 #include "platform/sdl/SdlSurface.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/Clipping.h"
+#include "platform/sdl/SameBytes.h"
 #include "platform/sdl/SdlDrawing.h"
 
 namespace platform::sdl {
@@ -154,6 +156,17 @@ bool SdlSurface::blit(Surface& from, const Rect& source, int x, int y, bool keye
         keyedSource = scratch;
     }
 
+    if (frameChanges && !keyed && !scratch && plainSource->format->format == surface->format->format) {
+        // Compared as it goes, so that only rows that differ count as changed.
+        if (part.w == getWidth() && part.h == getHeight() && other->getWidth() == part.w &&
+            other->getHeight() == part.h && copyWholePicture(*other))
+            return true;
+        copyChangedRows(plainSource, part, to);
+        ++version;
+        frameChanges->drawnOver(Rect{to.x, to.y, to.x + to.w, to.y + to.h});
+        return true;
+    }
+
     bool done;
     if (!keyed) {
         done = SDL_LowerBlit(plainSource, &part, surface, &to) == 0;
@@ -164,7 +177,64 @@ bool SdlSurface::blit(Surface& from, const Rect& source, int x, int y, bool keye
     }
     if (scratch)
         SDL_FreeSurface(scratch);
+    wrote(to);
     return done;
+}
+
+// A picture copied onto the whole tracked surface, as a menu's background is every frame:
+// if the same picture was copied whole before, only the places drawn over since are copied.
+bool SdlSurface::copyWholePicture(SdlSurface& picture)
+{
+    const SDL_Rect whole{0, 0, getWidth(), getHeight()};
+    if (const std::vector<Rect>* places = frameChanges->stillToCopy(picture.identity, picture.version)) {
+        for (const Rect& place : *places) {
+            const SDL_Rect area{place.left, place.top, place.width(), place.height()};
+            copyChangedRows(picture.surface, area, area);
+        }
+    } else {
+        copyChangedRows(picture.surface, whole, whole);
+    }
+    ++version;
+    frameChanges->copiedWhole(picture.identity, picture.version);
+    return true;
+}
+
+// An opaque copy in one format that leaves rows already equal to their source untouched
+// and notes only the rows it wrote as changed.
+void SdlSurface::copyChangedRows(const SDL_Surface* source, const SDL_Rect& from, const SDL_Rect& to)
+{
+    const int bpp = surface->format->BytesPerPixel;
+    const size_t rowBytes = static_cast<size_t>(from.w) * bpp;
+    const auto* srcRow = static_cast<const std::uint8_t*>(source->pixels) +
+                         static_cast<size_t>(from.y) * source->pitch + static_cast<size_t>(from.x) * bpp;
+    auto* dstRow = static_cast<std::uint8_t*>(surface->pixels) + static_cast<size_t>(to.y) * surface->pitch +
+                   static_cast<size_t>(to.x) * bpp;
+    for (int row = 0; row < from.h; ++row, srcRow += source->pitch, dstRow += surface->pitch) {
+        if (sameBytes(srcRow, dstRow, rowBytes))
+            continue;
+        std::memcpy(dstRow, srcRow, rowBytes);
+        frameChanges->changed(Rect{to.x, to.y + row, to.x + to.w, to.y + row + 1});
+    }
+}
+
+void SdlSurface::wrote(const SDL_Rect& area)
+{
+    ++version;
+    if (!frameChanges)
+        return;
+    const Rect written{area.x, area.y, area.x + area.w, area.y + area.h};
+    frameChanges->changed(written);
+    frameChanges->drawnOver(written);
+}
+
+void SdlSurface::trackChanges() { frameChanges = std::make_unique<FrameChanges>(getWidth(), getHeight()); }
+
+Rect SdlSurface::changes() const { return frameChanges ? frameChanges->box() : Rect{}; }
+
+void SdlSurface::forgetChanges()
+{
+    if (frameChanges)
+        frameChanges->shown();
 }
 
 // A keyed copy where every raw value from the source's key low to key high is skipped.
@@ -200,6 +270,7 @@ bool SdlSurface::fill(const Rect& area, std::uint32_t pixel)
     if (inside.isEmpty())
         return true;
     SDL_Rect rect{inside.left, inside.top, inside.width(), inside.height()};
+    wrote(rect);
     return SDL_FillRect(surface, &rect, pixel) == 0;
 }
 
@@ -212,6 +283,7 @@ bool SdlSurface::lock(const Rect& area, LockedPixels& out)
     if (SDL_LockSurface(surface) != 0)
         return false;
     locked = true;
+    wrote(SDL_Rect{area.left, area.top, area.width(), area.height()});
     out.bits = static_cast<std::uint8_t*>(surface->pixels) + static_cast<size_t>(area.top) * surface->pitch +
                static_cast<size_t>(area.left) * surface->format->BytesPerPixel;
     out.pitch = surface->pitch;
@@ -249,6 +321,7 @@ bool SdlSurface::loadPicture(const char* fileName)
     }
     SDL_FreeSurface(converted);
     clearUnusedByte();
+    wrote(SDL_Rect{0, 0, getWidth(), getHeight()});
     return copied;
 }
 
@@ -274,6 +347,7 @@ bool SdlSurface::restore()
         return true;
     lost = false;
     std::memset(surface->pixels, 0, static_cast<size_t>(surface->pitch) * surface->h);
+    wrote(SDL_Rect{0, 0, getWidth(), getHeight()});
     return true;
 }
 
@@ -284,6 +358,9 @@ DrawContext* SdlSurface::getDrawContext()
     if (lost || locked)
         return nullptr;
     drawContext = createDrawContext(surface);
+    // Lines and text may go anywhere on the surface.
+    if (drawContext)
+        wrote(SDL_Rect{0, 0, getWidth(), getHeight()});
     return drawContext.get();
 }
 

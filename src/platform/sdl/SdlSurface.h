@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/DrawContext.h"
+#include "platform/sdl/FrameChanges.h"
 #include "platform/Surface.h"
 
 namespace platform::sdl {
@@ -46,11 +47,24 @@ public:
     bool isBusy() const { return lost || locked || drawContext != nullptr; }
     SDL_Surface* pixels() const { return surface; }
 
+    // From now on the surface keeps the box around every pixel that may have changed since
+    // the last forgetChanges(), starting with all of it.  Opaque copies from another surface
+    // then compare first and write only the rows that differ, so a frame drawn again as it
+    // was leaves no change behind.
+    void trackChanges();
+    // The box around what may have changed (empty when nothing did, or nothing is tracked).
+    Rect changes() const;
+    void forgetChanges();
+
 private:
     SdlSurface(SDL_Surface* plain, SDL_Surface* keyedView);
     bool blitKeyRange(SDL_Surface* source, const SDL_Rect& from, const SDL_Rect& to, std::uint32_t low,
                       std::uint32_t high);
     void clearUnusedByte();
+    // Every write to the pixels goes through here.
+    void wrote(const SDL_Rect& area);
+    void copyChangedRows(const SDL_Surface* source, const SDL_Rect& from, const SDL_Rect& to);
+    bool copyWholePicture(SdlSurface& picture);
 
     SDL_Surface* surface;    // the pixels, blend mode none: blits are copies
     SDL_Surface* keyedView;  // the same pixels with SDL's colour key set to the key's low value
@@ -59,6 +73,11 @@ private:
     bool lost = false;
     bool locked = false;
     std::unique_ptr<DrawContext> drawContext;
+    // Alive as long as the surface: what a tracked surface remembers of its last whole copy
+    // refers to it, and a later surface never passes for it.
+    std::shared_ptr<int> identity = std::make_shared<int>(0);
+    std::uint64_t version = 0;  // counts the writes to the pixels
+    std::unique_ptr<FrameChanges> frameChanges;
 };
 
 }  // namespace platform::sdl

@@ -136,7 +136,7 @@ std::unique_ptr<DisplayDevice> SdlSystem::createDisplayDevice(Window& window, in
     auto* sdlWindow = dynamic_cast<SdlWindow*>(&window);
     if (!sdlWindow)
         return nullptr;
-    return SdlDisplayDevice::create(*sdlWindow, width, height, options.backSurfaceBits);
+    return SdlDisplayDevice::create(*sdlWindow, width, height, options.backSurfaceBits, options.showOnlyChangedFrames);
 }
 
 std::unique_ptr<SoundDevice> SdlSystem::createSoundDevice(Window*, const WaveFormat& primary)

@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -16,6 +18,12 @@
 
 namespace platform::sdl::test {
 namespace {
+
+// The colour of paintQuarters's picture at a point away from its last corner.
+std::uint32_t quarterAt(int x, int y)
+{
+    return y < 300 ? (x < 400 ? 0xFF0000 : 0x00FF00) : (x < 400 ? 0x0000FF : 0xFFFF00);
+}
 
 // Quarters of the picture in four colours, and a white pixel in its last corner.
 void paintQuarters(Surface& back)
@@ -219,6 +227,136 @@ TEST(PresentationTest, AWindowShrunkToNothingShowsNothingAndGoesOn)
     shown->w = w;
     shown->h = h;
     EXPECT_TRUE(display.device->present());
+}
+
+// The browser's page keeps its canvas: a frame drawn again as it was is not copied there
+// again, whatever drew it, while one changed pixel is.  The desktop shows every frame.
+TEST(PresentationTest, OnlyAFrameThatDiffersFromTheOneOnShowIsShownWhereAskedFor)
+{
+    for (const int bits : {16, 32}) {
+        for (const bool onlyChanged : {false, true}) {
+            SCOPED_TRACE(std::to_string(bits) + (onlyChanged ? " bits, only changed frames" : " bits, every frame"));
+            Display display(bits, false, 1, onlyChanged);
+            ASSERT_TRUE(display.ready());
+            SDL_Window* window = dynamic_cast<SdlWindow&>(*display.window).handle();
+            Surface& back = *display.device->getBackSurface();
+            auto picture = display.device->createSurface(800, 600);
+            auto dot = display.device->createSurface(1, 1);
+            ASSERT_TRUE(picture && dot);
+            paintQuarters(*picture);
+            dot->fill(Rect{0, 0, 1, 1}, rawColour(bits, 0xFFFFFF));
+            dot->setColourKey(rawColour(bits, 0x0000FF), rawColour(bits, 0x0000FF));
+            const auto redraw = [&] { ASSERT_TRUE(back.blit(*picture, Rect{0, 0, 800, 600}, 0, 0, false)); };
+            // The window's pixels are painted over, so a frame shown again paints them back.
+            const auto scribble = [&] {
+                SDL_FillRect(SDL_GetWindowSurface(window), nullptr, 0x123456);
+                ASSERT_EQ(windowPixel(window, 10, 10), 0x123456u);
+            };
+
+            redraw();
+            ASSERT_TRUE(display.device->present());
+            EXPECT_EQ(windowPixel(window, 10, 10), 0xFF0000u);
+            scribble();
+            redraw();
+            ASSERT_TRUE(display.device->present());
+            EXPECT_EQ(windowPixel(window, 10, 10), onlyChanged ? 0x123456u : 0xFF0000u);
+
+            // One pixel changed by each way of drawing, at its own place; then the same frame
+            // again, then a pixel changed and put back within one frame.
+            LockedPixels locked;
+            const std::vector<std::pair<const char*, std::function<void(int, int)>>> changes = {
+                {"an opaque copy",
+                 [&](int x, int y) {
+                     back.blit(*dot, Rect{0, 0, 1, 1}, x, y, false);
+                 }},
+                {"a keyed copy",
+                 [&](int x, int y) {
+                     back.blit(*dot, Rect{0, 0, 1, 1}, x, y, true);
+                 }},
+                {"a fill",
+                 [&](int x, int y) {
+                     back.fill(Rect{x, y, x + 1, y + 1}, rawColour(bits, 0xFFFFFF));
+                 }},
+                {"a lock",
+                 [&](int x, int y) {
+                     ASSERT_TRUE(back.lock(Rect{x, y, x + 1, y + 1}, locked));
+                     std::memset(locked.bits, 0xFF, static_cast<size_t>(bits / 8));
+                     back.unlock();
+                 }},
+                {"a line",
+                 [&](int x, int y) {
+                     DrawContext* context = back.getDrawContext();
+                     ASSERT_NE(context, nullptr);
+                     auto pen = context->createPen(1, 0xFFFFFF);
+                     context->selectPen(pen.get());
+                     context->drawLine(x, y, x + 1, y);
+                     context->selectPen(nullptr);
+                     back.releaseDrawContext();
+                 }},
+            };
+            int x = 100;
+            for (const auto& [how, change] : changes) {
+                SCOPED_TRACE(how);
+                x += 97;
+                const int y = 20 + x % 500;
+                scribble();
+                redraw();
+                change(x, y);
+                ASSERT_TRUE(display.device->present());
+                EXPECT_EQ(windowPixel(window, x, y), 0xFFFFFFu);
+                EXPECT_EQ(windowPixel(window, x + 1, y), windowPixel(window, x - 1, y));
+                // Then pixels at the picture's edges, each beyond what was drawn before it
+                // in its frame (drawn again as it stands).
+                change(x, y);
+                change(799, 0);
+                ASSERT_TRUE(display.device->present());
+                EXPECT_EQ(windowPixel(window, 799, 0), 0xFFFFFFu);
+                change(799, 0);
+                change(0, 598);
+                ASSERT_TRUE(display.device->present());
+                EXPECT_EQ(windowPixel(window, 0, 598), 0xFFFFFFu);
+                EXPECT_NE(windowPixel(window, 10, 10), 0x123456u);
+
+                scribble();
+                redraw();
+                change(x, y);
+                change(799, 0);
+                change(0, 598);
+                ASSERT_TRUE(display.device->present());
+                EXPECT_EQ(windowPixel(window, 10, 10), onlyChanged ? 0x123456u : 0xFF0000u);
+
+                redraw();
+                ASSERT_TRUE(display.device->present());
+                EXPECT_EQ(windowPixel(window, x, y), quarterAt(x, y));
+                scribble();
+                change(x, y);
+                redraw();
+                ASSERT_TRUE(display.device->present());
+                EXPECT_EQ(windowPixel(window, 10, 10), onlyChanged ? 0x123456u : 0xFF0000u);
+            }
+
+            // The background itself changed, or another one of the same looks in its place,
+            // or more places drawn over than are kept: each time the picture is whole again.
+            picture->fill(Rect{5, 5, 6, 6}, rawColour(bits, 0xFFFFFF));
+            redraw();
+            ASSERT_TRUE(display.device->present());
+            EXPECT_EQ(windowPixel(window, 5, 5), 0xFFFFFFu);
+            auto lookalike = display.device->createSurface(800, 600);
+            paintQuarters(*lookalike);
+            lookalike->fill(Rect{5, 5, 6, 6}, rawColour(bits, 0x00FFFF));  // as many writes as the first
+            ASSERT_TRUE(back.blit(*lookalike, Rect{0, 0, 800, 600}, 0, 0, false));
+            ASSERT_TRUE(display.device->present());
+            EXPECT_EQ(windowPixel(window, 5, 5), 0x00FFFFu);
+            picture = std::move(lookalike);
+            for (int i = 0; i < 100; ++i)
+                back.fill(Rect{i * 7, 400, i * 7 + 1, 401}, rawColour(bits, 0xFFFFFF));
+            ASSERT_TRUE(display.device->present());
+            redraw();
+            ASSERT_TRUE(display.device->present());
+            for (int i = 0; i < 100; i += 9)
+                EXPECT_EQ(windowPixel(window, i * 7, 400), quarterAt(i * 7, 400)) << i;
+        }
+    }
 }
 
 // The picture's place in a window of another shape: centred between bars beside it or above

@@ -45,10 +45,11 @@ inline void writeFile(const std::string& path, const std::string& text)
 
 // A headless platform at one depth, with its window and display surfaces up.
 struct Display {
-    explicit Display(int bits, bool fullScreen = false, int windowScale = 1)
+    explicit Display(int bits, bool fullScreen = false, int windowScale = 1, bool onlyChangedFrames = false)
     {
         Options options;
         options.backSurfaceBits = bits;
+        options.showOnlyChangedFrames = onlyChangedFrames;
         platform = createSdlPlatform(options);
         WindowSettings settings;
         settings.fullScreen = fullScreen;
