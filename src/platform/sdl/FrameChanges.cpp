@@ -6,8 +6,9 @@ namespace platform::sdl {
 
 namespace {
 
-// More places than this, and copying the picture whole (comparing as it goes) is as quick.
-constexpr std::size_t mostPlacesKept = 64;
+// More places than this (the game's field holds 64 blocks and their frames), and copying
+// the picture whole, comparing as it goes, is as quick.
+constexpr std::size_t mostPlacesKept = 256;
 
 Rect unite(const Rect& a, const Rect& b)
 {

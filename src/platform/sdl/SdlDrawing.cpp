@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "platform/sdl/SdlFontLibrary.h"
 #include "platform/sdl/SdlLineRaster.h"
@@ -32,7 +33,7 @@ public:
 
 class SdlDrawContext : public DrawContext {
 public:
-    explicit SdlDrawContext(SDL_Surface* target) : surface(target) {}
+    SdlDrawContext(SDL_Surface* target, DrawnArea drawnArea) : surface(target), drawn(std::move(drawnArea)) {}
 
     std::unique_ptr<Pen> createPen(int width, std::uint32_t colour) override
     {
@@ -55,11 +56,18 @@ public:
         if (!pixels.isValid())
             return;
         const std::uint32_t raw = pixels.pack(colour);
-        const PlotPixel plot = [&](int x, int y) { pixels.put(x, y, raw); };
+        Rect painted{pixels.bounds().right, pixels.bounds().bottom, 0, 0};
+        const PlotPixel plot = [&](int x, int y) {
+            pixels.put(x, y, raw);
+            painted = Rect{std::min(painted.left, x), std::min(painted.top, y), std::max(painted.right, x + 1),
+                           std::max(painted.bottom, y + 1)};
+        };
         if (width <= 1)
             rasterThinLine(x1, y1, x2, y2, pixels.bounds(), plot);
         else
             rasterWideLine(x1, y1, x2, y2, width, pixels.bounds(), plot);
+        if (drawn && !painted.isEmpty())
+            drawn(painted);
     }
 
     std::unique_ptr<Font> createFont(const char* faceName, int height) override
@@ -93,6 +101,9 @@ public:
             return;
         const std::uint32_t raw = pixels.pack(textColour);
         const int lineHeight = face->getHeight();
+        // Every glyph is cut to the box.
+        if (drawn)
+            drawn(clip);
 
         int lineTop = box.top;
         int start = 0;
@@ -170,6 +181,7 @@ private:
     }
 
     SDL_Surface* surface;
+    DrawnArea drawn;
     SdlPen* selectedPen = nullptr;
     SdlFont* selectedFont = nullptr;
     std::uint32_t textColour = 0;
@@ -178,11 +190,11 @@ private:
 
 }  // namespace
 
-std::unique_ptr<DrawContext> createDrawContext(SDL_Surface* target)
+std::unique_ptr<DrawContext> createDrawContext(SDL_Surface* target, DrawnArea drawn)
 {
     if (!target)
         return nullptr;
-    return std::make_unique<SdlDrawContext>(target);
+    return std::make_unique<SdlDrawContext>(target, std::move(drawn));
 }
 
 }  // namespace platform::sdl

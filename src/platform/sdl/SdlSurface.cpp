@@ -357,10 +357,10 @@ DrawContext* SdlSurface::getDrawContext()
         return drawContext.get();
     if (lost || locked)
         return nullptr;
-    drawContext = createDrawContext(surface);
-    // Lines and text may go anywhere on the surface.
-    if (drawContext)
-        wrote(SDL_Rect{0, 0, getWidth(), getHeight()});
+    // Each line and text tells where it painted.
+    drawContext = createDrawContext(surface, [this](const Rect& area) {
+        wrote(SDL_Rect{area.left, area.top, area.width(), area.height()});
+    });
     return drawContext.get();
 }
 

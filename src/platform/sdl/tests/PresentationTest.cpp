@@ -19,6 +19,31 @@
 namespace platform::sdl::test {
 namespace {
 
+// How many pixels of the back surface (16 or 32 bits) the window does not show, one to one.
+int pixelsNotShown(Display& display)
+{
+    const SDL_Surface& drawn = *dynamic_cast<SdlSurface&>(*display.device->getBackSurface()).pixels();
+    SDL_Window* window = dynamic_cast<SdlWindow&>(*display.window).handle();
+    const auto widen = [](std::uint32_t v, int shift, int bits) {
+        const std::uint32_t field = v >> shift & ((1u << bits) - 1);
+        return (field << (8 - bits)) | (field >> (2 * bits - 8));
+    };
+    int missing = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x) {
+            const auto* at = static_cast<const std::uint8_t*>(drawn.pixels) + y * drawn.pitch;
+            std::uint32_t colour;
+            if (drawn.format->BytesPerPixel == 2) {
+                const std::uint32_t v = at[x * 2] | at[x * 2 + 1] << 8;
+                colour = widen(v, 11, 5) << 16 | widen(v, 5, 6) << 8 | widen(v, 0, 5);
+            } else {
+                colour = (at[x * 4] | at[x * 4 + 1] << 8 | at[x * 4 + 2] << 16) & 0xFFFFFFu;
+            }
+            missing += colour != windowPixel(window, x, y);
+        }
+    return missing;
+}
+
 // The colour of paintQuarters's picture at a point away from its last corner.
 std::uint32_t quarterAt(int x, int y)
 {
@@ -348,13 +373,23 @@ TEST(PresentationTest, OnlyAFrameThatDiffersFromTheOneOnShowIsShownWhereAskedFor
             ASSERT_TRUE(display.device->present());
             EXPECT_EQ(windowPixel(window, 5, 5), 0x00FFFFu);
             picture = std::move(lookalike);
-            for (int i = 0; i < 100; ++i)
-                back.fill(Rect{i * 7, 400, i * 7 + 1, 401}, rawColour(bits, 0xFFFFFF));
+            for (int i = 0; i < 300; ++i)
+                back.fill(Rect{i % 100 * 8, 400 + i / 100, i % 100 * 8 + 1, 401 + i / 100}, rawColour(bits, 0xFFFFFF));
             ASSERT_TRUE(display.device->present());
             redraw();
             ASSERT_TRUE(display.device->present());
-            for (int i = 0; i < 100; i += 9)
-                EXPECT_EQ(windowPixel(window, i * 7, 400), quarterAt(i * 7, 400)) << i;
+            for (int i = 0; i < 300; i += 7)
+                EXPECT_EQ(windowPixel(window, i % 100 * 8, 400 + i / 100), quarterAt(i % 100 * 8, 400)) << i;
+
+            // Text paints inside its box, and all of it is shown.
+            DrawContext* context = back.getDrawContext();
+            ASSERT_NE(context, nullptr);
+            context->setTextColour(0xFFFFFF);
+            context->drawText(Rect{300, 280, 500, 330}, TextAlign::Centre, "Kelvary", 7);
+            back.releaseDrawContext();
+            ASSERT_TRUE(display.device->present());
+            EXPECT_EQ(pixelsNotShown(display), 0);
+            EXPECT_NE(windowPixel(window, 10, 10), 0x123456u);
         }
     }
 }
