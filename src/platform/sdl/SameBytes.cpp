@@ -1,5 +1,6 @@
 #include "platform/sdl/SameBytes.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -20,6 +21,31 @@ bool sameBytes(const void* a, const void* b, std::size_t size)
             return false;
     }
     return std::memcmp(left + at, right + at, size - at) == 0;
+}
+
+Rect differingArea(const SDL_Surface& a, const SDL_Surface& b, const Rect& area)
+{
+    const int bpp = a.format->BytesPerPixel;
+    const size_t rowBytes = static_cast<size_t>(area.width()) * bpp;
+    Rect found{area.right, area.bottom, area.left, area.top};
+    for (int row = area.top; row < area.bottom; ++row) {
+        const auto* left = static_cast<const std::uint8_t*>(a.pixels) + static_cast<size_t>(row) * a.pitch +
+                           static_cast<size_t>(area.left) * bpp;
+        const auto* right = static_cast<const std::uint8_t*>(b.pixels) + static_cast<size_t>(row) * b.pitch +
+                            static_cast<size_t>(area.left) * bpp;
+        if (sameBytes(left, right, rowBytes))
+            continue;
+        // The row's first and last differing pixels, looked for from each end.
+        int first = 0;
+        while (std::memcmp(left + static_cast<size_t>(first) * bpp, right + static_cast<size_t>(first) * bpp, bpp) == 0)
+            ++first;
+        int last = area.width() - 1;
+        while (std::memcmp(left + static_cast<size_t>(last) * bpp, right + static_cast<size_t>(last) * bpp, bpp) == 0)
+            --last;
+        found = Rect{std::min(found.left, area.left + first), std::min(found.top, row),
+                     std::max(found.right, area.left + last + 1), row + 1};
+    }
+    return found.isEmpty() ? Rect{} : found;
 }
 
 }  // namespace platform::sdl

@@ -5,6 +5,9 @@
 
 #include "platform/sdl/SameBytes.h"
 #include "platform/sdl/SdlWindow.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/sdl/web/WebPage.h"
+#endif
 
 namespace platform::sdl {
 
@@ -42,21 +45,24 @@ struct Expand565 {
 };
 constexpr Expand565 expand565;
 
-// Copies the frame into 32-bit 0x00RRGGBB words (a texture, a window's surface), widening
-// 16- and 24-bit pixels on the way.
-void widenTo32(const SDL_Surface& frame, std::uint8_t* texels, int texturePitch)
+// Copies the frame, or a part of it, into 32-bit 0x00RRGGBB words (a texture, a window's
+// surface) from `texels` on, widening 16- and 24-bit pixels on the way.
+void widenTo32(const SDL_Surface& frame, std::uint8_t* texels, int texturePitch, const SDL_Rect* part = nullptr)
 {
+    const SDL_Rect whole{0, 0, frame.w, frame.h};
+    const SDL_Rect& area = part ? *part : whole;
     const int bytes = frame.format->BytesPerPixel;
-    for (int y = 0; y < frame.h; ++y) {
-        const auto* in = static_cast<const std::uint8_t*>(frame.pixels) + static_cast<size_t>(y) * frame.pitch;
+    for (int y = 0; y < area.h; ++y) {
+        const auto* in = static_cast<const std::uint8_t*>(frame.pixels) +
+                         static_cast<size_t>(area.y + y) * frame.pitch + static_cast<size_t>(area.x) * bytes;
         auto* out = reinterpret_cast<std::uint32_t*>(texels + static_cast<size_t>(y) * texturePitch);
         if (bytes == 4) {
-            std::memcpy(out, in, static_cast<size_t>(frame.w) * 4);
+            std::memcpy(out, in, static_cast<size_t>(area.w) * 4);
         } else if (bytes == 3) {
-            for (int x = 0; x < frame.w; ++x, in += 3)
+            for (int x = 0; x < area.w; ++x, in += 3)
                 out[x] = in[0] | (in[1] << 8) | (in[2] << 16);
         } else {
-            for (int x = 0; x < frame.w; ++x, in += 2)
+            for (int x = 0; x < area.w; ++x, in += 2)
                 out[x] = expand565.low[in[0]] | expand565.high[in[1]];
         }
     }
@@ -187,9 +193,19 @@ bool SdlDisplayDevice::present()
 
     // The visible surface takes the finished frame, then the window shows it.
     SDL_Surface* frame = back->pixels();
-    if (onlyChangedFrames && shownOnce && frameUnchanged()) {
-        back->forgetChanges();
-        return true;
+    if (onlyChangedFrames && shownOnce) {
+        // Only the box around what was drawn since the last frame shown can differ from it;
+        // where it does is all that is shown.
+        const Rect box = back->changes();
+        const Rect area = box.isEmpty() ? Rect{} : differingArea(*frame, *primary->pixels(), box);
+        if (area.isEmpty()) {
+            back->forgetChanges();
+            return true;
+        }
+        const bool shown = presentArea(frame, area);
+        if (shown)
+            back->forgetChanges();
+        return shown;
     }
     if (SDL_BlitSurface(frame, nullptr, primary->pixels(), nullptr) != 0)
         return false;
@@ -199,27 +215,40 @@ bool SdlDisplayDevice::present()
     return shownOnce;
 }
 
-// Whether the back surface holds the frame on show: only the box around what was drawn
-// since then can differ, and it is compared.
-bool SdlDisplayDevice::frameUnchanged()
+// A frame that differs from the one on show only within `area`: one to one in a window's
+// surface just that area is copied and shown; any other way the whole frame is.
+bool SdlDisplayDevice::presentArea(SDL_Surface* frame, const Rect& area)
 {
-    const Rect box = back->changes();
-    if (box.isEmpty())
-        return true;
-    const SDL_Surface& drawn = *back->pixels();
-    const SDL_Surface& shown = *primary->pixels();
-    const int bpp = drawn.format->BytesPerPixel;
-    const size_t offset = static_cast<size_t>(box.left) * bpp;
-    const size_t rowBytes = static_cast<size_t>(box.width()) * bpp;
-    for (int row = box.top; row < box.bottom; ++row) {
-        const auto* a =
-            static_cast<const std::uint8_t*>(drawn.pixels) + static_cast<size_t>(row) * drawn.pitch + offset;
-        const auto* b =
-            static_cast<const std::uint8_t*>(shown.pixels) + static_cast<size_t>(row) * shown.pitch + offset;
-        if (!sameBytes(a, b, rowBytes))
+    SDL_Rect part{area.left, area.top, area.width(), area.height()};
+    SDL_Rect to = part;
+    if (SDL_BlitSurface(frame, &part, primary->pixels(), &to) != 0)
+        return false;
+    SDL_Surface* shown = renderer ? nullptr : SDL_GetWindowSurface(window->handle());
+    if (!shown || shown->w != frame->w || shown->h != frame->h)
+        return renderer ? presentWithRenderer(frame) : presentToWindowSurface(frame);
+    placePicture(shown->w, shown->h);
+    if (shown->format->format == SDL_PIXELFORMAT_RGB888) {
+        // Widened exactly as a whole frame is.
+        if (SDL_LockSurface(shown) != 0)
+            return false;
+        widenTo32(*frame,
+                  static_cast<std::uint8_t*>(shown->pixels) + static_cast<size_t>(part.y) * shown->pitch +
+                      static_cast<size_t>(part.x) * 4,
+                  shown->pitch, &part);
+        SDL_UnlockSurface(shown);
+    } else {
+        to = part;
+        if (SDL_BlitSurface(frame, &part, shown, &to) != 0)
             return false;
     }
-    return true;
+#ifdef __EMSCRIPTEN__
+    // SDL's browser window copies the whole picture into the page every time.
+    if (web::showCanvasArea(shown->pixels, shown->pitch, part.x, part.y, part.w, part.h))
+        return true;
+    return SDL_UpdateWindowSurface(window->handle()) == 0;
+#else
+    return SDL_UpdateWindowSurfaceRects(window->handle(), &part, 1) == 0;
+#endif
 }
 
 bool SdlDisplayDevice::presentToWindowSurface(SDL_Surface* frame)

@@ -44,7 +44,7 @@ public:
 private:
     SdlDisplayDevice(SdlWindow& window, PresentationPath path, SDL_Renderer* renderer, int width, int height,
                      int bitsPerPixel, bool onlyChangedFrames);
-    bool frameUnchanged();
+    bool presentArea(SDL_Surface* frame, const Rect& area);
     void destroyRenderer();
     // Where the picture goes in a window of the given size; the window maps the pointer by it.
     SDL_Rect placePicture(int windowWidth, int windowHeight);

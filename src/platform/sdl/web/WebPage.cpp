@@ -33,6 +33,26 @@ EM_JS(void, resumeAudio, (), {
     }
 });
 
+// As SDL's own copy of the window's picture into the canvas, for one area: the bytes are
+// red, green, blue and an unused byte, which the canvas takes as opaque.
+EM_JS(int, putCanvasArea, (const void* pixels, int pitch, int x, int y, int width, int height), {
+    const SDL2 = Module.SDL2;
+    if (!SDL2 || !SDL2.image || !SDL2.data32 || SDL2.ctxCanvas != Module.canvas || SDL2.imageCtx != SDL2.ctx)
+        return 0;
+    if (SDL2.data32Data != SDL2.image.data || x < 0 || y < 0 || x + width > SDL2.w || y + height > SDL2.h)
+        return 0;
+    const into = SDL2.data32;
+    for (let row = y; row < y + height; ++row) {
+        const from = ((pixels + row * pitch) >> 2) + x;
+        const to = row * SDL2.w + x;
+        into.set(HEAP32.subarray(from, from + width), to);
+        for (let i = to; i < to + width; ++i)
+            into[i] |= 0xFF000000;
+    }
+    SDL2.ctx.putImageData(SDL2.image, 0, 0, x, y, width, height);
+    return 1;
+});
+
 // A string the caller frees; null when nothing is kept.
 EM_JS(char*, readRoundItem, (), {
     let text = null;
@@ -73,6 +93,11 @@ void sleepFor(int milliseconds) { emscripten_sleep(static_cast<unsigned>(millise
 void showFullScreen(bool fullScreen) { askFullScreen(fullScreen ? 1 : 0); }
 
 bool takeFullScreenLeft() { return fullScreenWasLeft() != 0; }
+
+bool showCanvasArea(const void* pixels, int pitch, int x, int y, int width, int height)
+{
+    return putCanvasArea(pixels, pitch, x, y, width, height) != 0;
+}
 
 void restAudio() { suspendAudio(); }
 

@@ -22,6 +22,10 @@ bool takeFullScreenLeft();
 void restAudio();
 void wakeAudio();
 
+// Shows one area of the window's 32-bit picture (SDL's browser format) on the page's canvas,
+// after SDL has shown the whole picture once; false if the canvas is not SDL's any more.
+bool showCanvasArea(const void* pixels, int pitch, int x, int y, int width, int height);
+
 // The round kept in the browser's storage; empty if none or the storage is unavailable.
 std::string readKeptRound();
 // Keeps the round's record (an empty one removes it); storage full or blocked keeps nothing.
