@@ -68,6 +68,19 @@ void widenTo32(const SDL_Surface& frame, std::uint8_t* texels, int texturePitch,
     }
 }
 
+// The frame, or a part of it, widened into a 32-bit surface from (x, y) on.
+bool widenInto(SDL_Surface& target, int x, int y, const SDL_Surface& frame, const SDL_Rect* part = nullptr)
+{
+    if (SDL_LockSurface(&target) != 0)
+        return false;
+    widenTo32(frame,
+              static_cast<std::uint8_t*>(target.pixels) + static_cast<size_t>(y) * target.pitch +
+                  static_cast<size_t>(x) * 4,
+              target.pitch, part);
+    SDL_UnlockSurface(&target);
+    return true;
+}
+
 }  // namespace
 
 std::unique_ptr<SdlDisplayDevice> SdlDisplayDevice::create(SdlWindow& window, int width, int height, int bitsPerPixel,
@@ -229,13 +242,8 @@ bool SdlDisplayDevice::presentArea(SDL_Surface* frame, const Rect& area)
     placePicture(shown->w, shown->h);
     if (shown->format->format == SDL_PIXELFORMAT_RGB888) {
         // Widened exactly as a whole frame is.
-        if (SDL_LockSurface(shown) != 0)
+        if (!widenInto(*shown, part.x, part.y, *frame, &part))
             return false;
-        widenTo32(*frame,
-                  static_cast<std::uint8_t*>(shown->pixels) + static_cast<size_t>(part.y) * shown->pitch +
-                      static_cast<size_t>(part.x) * 4,
-                  shown->pitch, &part);
-        SDL_UnlockSurface(shown);
     } else {
         to = part;
         if (SDL_BlitSurface(frame, &part, shown, &to) != 0)
@@ -276,12 +284,8 @@ bool SdlDisplayDevice::presentToWindowSurface(SDL_Surface* frame)
     }
     // The usual 32-bit desktop takes the same exact widening as a texture.
     if (oneToOne) {
-        if (SDL_LockSurface(shown) != 0)
+        if (!widenInto(*shown, place.x, place.y, *frame))
             return false;
-        auto* origin = static_cast<std::uint8_t*>(shown->pixels) + static_cast<size_t>(place.y) * shown->pitch +
-                       static_cast<size_t>(place.x) * 4;
-        widenTo32(*frame, origin, shown->pitch);
-        SDL_UnlockSurface(shown);
     } else {
         if (!stretchSource)
             stretchSource = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);

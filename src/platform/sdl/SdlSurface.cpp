@@ -159,11 +159,13 @@ bool SdlSurface::blit(Surface& from, const Rect& source, int x, int y, bool keye
     if (frameChanges && !keyed && !scratch && plainSource->format->format == surface->format->format) {
         // Compared as it goes, so that only rows that differ count as changed.
         if (part.w == getWidth() && part.h == getHeight() && other->getWidth() == part.w &&
-            other->getHeight() == part.h && copyWholePicture(*other))
-            return true;
-        copyChangedRows(plainSource, part, to);
+            other->getHeight() == part.h) {
+            copyWholePicture(*other);
+        } else {
+            copyChangedRows(plainSource, part, to);
+            frameChanges->drawnOver(Rect{to.x, to.y, to.x + to.w, to.y + to.h});
+        }
         ++version;
-        frameChanges->drawnOver(Rect{to.x, to.y, to.x + to.w, to.y + to.h});
         return true;
     }
 
@@ -183,7 +185,7 @@ bool SdlSurface::blit(Surface& from, const Rect& source, int x, int y, bool keye
 
 // A picture copied onto the whole tracked surface, as a menu's background is every frame:
 // if the same picture was copied whole before, only the places drawn over since are copied.
-bool SdlSurface::copyWholePicture(SdlSurface& picture)
+void SdlSurface::copyWholePicture(const SdlSurface& picture)
 {
     const SDL_Rect whole{0, 0, getWidth(), getHeight()};
     if (const std::vector<Rect>* places = frameChanges->stillToCopy(picture.identity, picture.version)) {
@@ -194,9 +196,7 @@ bool SdlSurface::copyWholePicture(SdlSurface& picture)
     } else {
         copyChangedRows(picture.surface, whole, whole);
     }
-    ++version;
     frameChanges->copiedWhole(picture.identity, picture.version);
-    return true;
 }
 
 // An opaque copy in one format that leaves rows already equal to their source untouched

@@ -64,7 +64,7 @@ private:
     // Every write to the pixels goes through here.
     void wrote(const SDL_Rect& area);
     void copyChangedRows(const SDL_Surface* source, const SDL_Rect& from, const SDL_Rect& to);
-    bool copyWholePicture(SdlSurface& picture);
+    void copyWholePicture(const SdlSurface& picture);
 
     SDL_Surface* surface;    // the pixels, blend mode none: blits are copies
     SDL_Surface* keyedView;  // the same pixels with SDL's colour key set to the key's low value
